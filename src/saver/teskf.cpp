@@ -14,10 +14,18 @@ namespace {
 
 constexpr std::int16_t kQuotationCount = 6;
 
-// A sum of two counters can pass 16 bits only as a wider integer, never as an overflow.
+// The sum is taken wider than 16 bits: a counter at its limit goes back to 1, it never overflows.
 std::int16_t advanced(std::int16_t counter, int bound) {
   const int next = counter + 1;
   return next <= bound ? static_cast<std::int16_t>(next) : std::int16_t{1};
+}
+
+// The quotation of that number; the counter never leaves 1 to 6, but a stray one prints nothing.
+std::string quotation(std::int16_t choice) {
+  for (std::int16_t number = 1; number <= kQuotationCount; ++number) {
+    if (choice == number) return std::string(kQuotations[static_cast<std::size_t>(number) - 1]);
+  }
+  return {};
 }
 
 }  // namespace
@@ -65,15 +73,14 @@ void teskf::paintNextPicture() {
 // The next quotation at a random point of the left half, in a random colour and size.
 void teskf::printNextQuotation() {
   quoteindex = advanced(*quoteindex, kQuotationCount);
-  std::string message;
-  const std::int16_t choice = *quoteindex;
-  for (std::int16_t number = 1; number <= kQuotationCount; ++number) {
-    if (choice == number) {
-      message = kQuotations[static_cast<std::size_t>(number) - 1];
-      break;
-    }
-  }
+  const std::string message = quotation(*quoteindex);
+  placeText();
+  colourText();
+  sizeText();
+  Print(message);
+}
 
+void teskf::placeText() {
   const float width = Width();
   const float textX = rt::Rnd() * width / 2.0f;
   rt::checkFloat(textX);
@@ -82,21 +89,28 @@ void teskf::printNextQuotation() {
   const float textY = r4 * Height();
   rt::checkFloat(textY);
   CurrentY(textY);
+}
 
-  const float red = rt::Rnd() * 255.0f;
+// Rounding, not truncation, so that every component can reach 255.
+void teskf::colourText() {
+  const float r5 = rt::Rnd();
+  const float r6 = rt::Rnd();
+  const float r7 = rt::Rnd();
+  const float red = r5 * 255.0f;
   rt::checkFloat(red);
-  const float green = rt::Rnd() * 255.0f;
+  const float green = r6 * 255.0f;
   rt::checkFloat(green);
-  const float blue = rt::Rnd() * 255.0f;
+  const float blue = r7 * 255.0f;
   rt::checkFloat(blue);
   const std::int16_t blueComponent = rt::roundToInteger(blue);
   const std::int16_t greenComponent = rt::roundToInteger(green);
   const std::int16_t redComponent = rt::roundToInteger(red);
   ForeColor(rt::RGB(redComponent, greenComponent, blueComponent));
+}
 
+// The size goes to the font as drawn, zero and fractions of a point included.
+void teskf::sizeText() {
   const float size = rt::Rnd() * 40.0f;
   rt::checkFloat(size);
   Font().Size(size);
-
-  Print(message);
 }

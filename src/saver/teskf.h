@@ -25,6 +25,9 @@ class teskf : public rt::Form {
   void changepic();
   void paintNextPicture();
   void printNextQuotation();
+  void placeText();
+  void colourText();
+  void sizeText();
 
   rt::ImageList ImageList1;
   std::optional<std::int16_t> picindex;

@@ -1,25 +1,90 @@
 #include <gtest/gtest.h>
 
-#include "recording_backend.h"
-#include "resources/stored_data.h"
-#include "runtime/start.h"
+#include "program_run.h"
 
 namespace {
 
-// One run of the program, in a child process so that each run starts with empty form slots.
-void runProgram(const std::string& commandLine) {
-  RecordingBackend backend;
-  backend.commandLineText = commandLine;
-  try {
-    rt::startProgram(resources::projectHeader);
-  } catch (const ProgramEnded& ended) {
-    for (const auto& line : backend.log) std::fprintf(stderr, "%s\n", line.c_str());
-    std::exit(ended.exitStatus);
-  }
+struct Course {
+  const char* commandLine;
+  const char* form;  // the one form created and shown, or nullptr
+};
+
+// The dialog's switch wins over the saver's, anywhere in the line and in any case.
+const Course kCourses[] = {
+    {"", nullptr},
+    {"/p 123", nullptr},
+    {"/a 123", nullptr},
+    {"-s", nullptr},
+    {"\\s", nullptr},
+    {"s", nullptr},
+    {"/c:123", "Form1"},
+    {"/c 123", "Form1"},
+    {"/C", "Form1"},
+    {"/s /c", "Form1"},
+    {"/c /s", "Form1"},
+    {"/config", "Form1"},
+    {"x/cy", "Form1"},
+    {"/S", "teskf"},
+    {"/screen", "teskf"},
+    {"/s", "teskf"},
+    {"\xEF\xBC\x8F\xEF\xBC\xB3", nullptr},  // full-width "/S"
+    {"\xFF/s\xC3", "teskf"},                // ill-formed UTF-8 around a switch
+};
+
+class MainCourseTest : public testing::TestWithParam<Course> {};
+
+TEST_P(MainCourseTest, ShowsOnlyTheChosenFormAndEnds) {
+  const Course course = GetParam();
+  const std::string expected =
+      course.form == nullptr
+          ? logPattern({"end 0"})
+          : logPattern({("created " + std::string(course.form)).c_str(),
+                        ("show " + std::string(course.form)).c_str(),
+                        ("returned " + std::string(course.form)).c_str(), "end 0"});
+  EXPECT_EXIT(
+      {
+        RecordingBackend backend;
+        backend.commandLineText = course.commandLine;
+        runProgram(backend);
+      },
+      testing::ExitedWithCode(0), expected);
 }
 
-TEST(MainTest, EmptyCommandLineEnds) {
-  EXPECT_EXIT(runProgram(""), testing::ExitedWithCode(0), "^end 0\n$");
+INSTANTIATE_TEST_SUITE_P(CommandLines, MainCourseTest, testing::ValuesIn(kCourses));
+
+TEST(MainTest, FailingShowIsReportedInFrenchAndTheOtherFormIsNeverTried) {
+  EXPECT_EXIT(
+      {
+        RecordingBackend backend;
+        backend.commandLineText = "/c /s";
+        backend.failing = {"Form1.Show"};
+        runProgram(backend);
+      },
+      testing::ExitedWithCode(1),
+      logPattern({"created Form1", "end 1",
+                  "error: Erreur d'exécution '-2147467259 \\(80004005\\)' :\n\nLa méthode 'Show' "
+                  "de l'objet 'Form1' a échoué"}));
+}
+
+TEST(MainTest, FailingCreationEndsTheProgramWithTheError) {
+  EXPECT_EXIT(
+      {
+        RecordingBackend backend;
+        backend.commandLineText = "/s";
+        backend.failing = {"teskf.New"};
+        runProgram(backend);
+      },
+      testing::ExitedWithCode(1), "^created teskf;end 1;error: .*'New' de l'objet 'teskf'.*;\n$");
+}
+
+TEST(MainTest, LongCommandLineWithTheSwitchAtTheEnd) {
+  EXPECT_EXIT(
+      {
+        RecordingBackend backend;
+        backend.commandLineText = std::string(1 << 20, 'x') + "/C";
+        runProgram(backend);
+      },
+      testing::ExitedWithCode(0), "^created Form1;show Form1;returned Form1;end 0;\n$");
 }
 
 }  // namespace
