@@ -20,8 +20,9 @@ class Picture {
 
  private:
   int field(std::size_t at) const {
-    return static_cast<int>(file_[at] | (file_[at + 1] << 8) | (file_[at + 2] << 16) |
-                            (static_cast<std::uint32_t>(file_[at + 3]) << 24));
+    std::uint32_t value = 0;
+    for (std::size_t i = 4; i-- > 0;) value = (value << 8) | file_[at + i];
+    return static_cast<int>(value);
   }
 
   std::span<const std::uint8_t> file_;

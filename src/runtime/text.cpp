@@ -28,7 +28,7 @@ bool sameAt(std::u16string_view searched, std::size_t at, std::u16string_view so
   return true;
 }
 
-int sequenceLength(unsigned char lead) {
+std::size_t sequenceLength(unsigned char lead) {
   if (lead < 0x80) return 1;
   if (lead >= 0xC2 && lead <= 0xDF) return 2;
   if (lead >= 0xE0 && lead <= 0xEF) return 3;
@@ -37,12 +37,12 @@ int sequenceLength(unsigned char lead) {
 }
 
 // Decodes one code point at text[i]; returns its length, or 0 when ill-formed there.
-int decode(std::string_view text, std::size_t i, char32_t& code) {
+std::size_t decode(std::string_view text, std::size_t i, char32_t& code) {
   const auto lead = static_cast<unsigned char>(text[i]);
-  const int length = sequenceLength(lead);
+  const std::size_t length = sequenceLength(lead);
   if (length == 0 || i + length > text.size()) return 0;
   code = length == 1 ? lead : lead & (0x7F >> length);
-  for (int k = 1; k < length; ++k) {
+  for (std::size_t k = 1; k < length; ++k) {
     const auto next = static_cast<unsigned char>(text[i + k]);
     if ((next & 0xC0) != 0x80) return 0;
     code = (code << 6) | (next & 0x3F);
@@ -77,7 +77,7 @@ std::u16string utf16FromUtf8(std::string_view text) {
   out.reserve(text.size());
   for (std::size_t i = 0; i < text.size();) {
     char32_t code = 0;
-    const int length = decode(text, i, code);
+    const std::size_t length = decode(text, i, code);
     if (length == 0) {
       out += kReplacement;
       ++i;
