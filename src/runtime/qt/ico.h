@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QCursor>
+#include <QIcon>
+#include <QImage>
+#include <QList>
+#include <cstdint>
+#include <span>
+
+namespace rt {
+
+// The images an .ico file holds, in stored order.
+QList<QImage> icoImages(std::span<const std::uint8_t> file);
+
+// A window icon made of all the file's images.
+QIcon windowIcon(std::span<const std::uint8_t> file);
+
+// A mouse pointer from the file's 32 x 32 image.
+QCursor pointerFromIcon(std::span<const std::uint8_t> file);
+
+}  // namespace rt

@@ -1,0 +1,12 @@
+#pragma once
+
+#include <QImage>
+
+#include "runtime/picture.h"
+
+namespace rt {
+
+// The picture's pixels, top row first, one picture pixel to one image pixel.
+QImage imageFromPicture(const Picture& picture);
+
+}  // namespace rt
