@@ -72,7 +72,6 @@ DialogWindow::DialogWindow(Form& form) : FormWindow(form) {
 
 void DialogWindow::showAsForm() {
   show();
-  raise();
   activateWindow();
 }
 

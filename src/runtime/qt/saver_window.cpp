@@ -34,7 +34,6 @@ SaverWindow::SaverWindow(Form& form)
 
 void SaverWindow::showAsForm() {
   showFullScreen();
-  raise();
   activateWindow();
 }
 

@@ -1,0 +1,109 @@
+#include <gtest/gtest.h>
+
+#include <QTest>
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "runtime/qt/text_font.h"
+#include "test_form.h"
+
+namespace {
+
+struct Arguments {
+  std::vector<std::string> argv;
+  std::string commandLine;
+};
+
+const Arguments kArguments[] = {
+    {{"Skarvelunde.scr"}, ""},
+    {{"Skarvelunde.scr", "/s"}, "/s"},
+    {{"Skarvelunde.scr", "/p", "1234"}, "/p 1234"},
+    {{"Skarvelunde.scr", "a  b", "", "\xC3\xA9\xFF"}, "a  b  \xC3\xA9\xFF"},
+};
+
+TEST(QtBackendTest, CommandLineJoinsTheArgumentsBytesAsGiven) {
+  for (const Arguments& arguments : kArguments) {
+    std::vector<std::string> copies = arguments.argv;
+    std::vector<char*> argv;
+    for (std::string& argument : copies) argv.push_back(argument.data());
+    int argc = static_cast<int>(argv.size());
+    rt::QtBackend backend(argc, argv.data());
+    EXPECT_EQ(backend.commandLine(), arguments.commandLine);
+  }
+}
+
+struct FontSize {
+  float points;
+  double pointSize;  // -1 where the font is one pixel high instead
+};
+
+const FontSize kFontSizes[] = {
+    {27.75f, 27.75}, {1.0f, 1.0}, {0.75f, 0.75}, {0.7f, -1}, {0.0f, -1}, {-3.0f, -1},
+};
+
+TEST(QtBackendTest, FontsUnderOnePixelHighAreOnePixelHigh) {
+  for (const FontSize& size : kFontSizes) {
+    const rt::FontDescription description{
+        "Century Schoolbook", 700, size.points, 0, false, false, false};
+    const QFont font = rt::textFont(description, 96);
+    EXPECT_EQ(font.family(), "Century Schoolbook");
+    EXPECT_EQ(font.weight(), QFont::Bold);
+    if (size.pointSize < 0) {
+      EXPECT_EQ(font.pixelSize(), 1) << size.points;
+    } else {
+      EXPECT_DOUBLE_EQ(font.pointSizeF(), size.pointSize) << size.points;
+    }
+  }
+}
+
+rt::FormDescription windowWith(std::vector<rt::ControlDescription> controls) {
+  return {.caption = "Test",
+          .style = rt::WindowStyle::FullScreen,
+          .backColor = 0,
+          .foreColor = 0,
+          .font = {},
+          .left = 0,
+          .top = 0,
+          .width = 3000,
+          .height = 3000,
+          .icon = {},
+          .mouseIcon = {},
+          .controls = std::move(controls)};
+}
+
+TEST(QtBackendTest, TimersTickAfterLoadUnlessTheirIntervalIsZero) {
+  TestForm form(windowWith({{.name = "Fast", .kind = rt::ControlKind::Timer, .interval = 20},
+                            {.name = "Off", .kind = rt::ControlKind::Timer, .interval = 0}}));
+  form.showWhile([&form](rt::FormWindow&) {
+    QTest::qWait(300);
+    testBackend().endModal(form);
+  });
+  ASSERT_FALSE(form.events.empty());
+  EXPECT_EQ(form.events.front(), "Load");
+  EXPECT_GE(std::ranges::count(form.events, "Fast_Timer"), 3);
+  EXPECT_EQ(std::ranges::count(form.events, "Off_Timer"), 0);
+}
+
+TEST(QtBackendTest, CloseRequestUnloadsTheFormAndEndsTheShow) {
+  TestForm form(windowWith({}));
+  form.showWhile([](rt::FormWindow& window) {
+    window.close();
+    EXPECT_FALSE(window.isVisible());
+  });
+  EXPECT_EQ(form.events, (std::vector<std::string>{"Load", "Unload"}));
+  EXPECT_EQ(testBackend().window(form), nullptr);
+}
+
+TEST(QtBackendTest, CancelledUnloadKeepsTheWindow) {
+  TestForm form(windowWith({}), /*cancelUnload=*/true);
+  form.showWhile([&form](rt::FormWindow& window) {
+    window.close();
+    QTest::qWait(50);
+    EXPECT_TRUE(window.isVisible());
+    testBackend().endModal(form);
+  });
+  EXPECT_EQ(form.events, (std::vector<std::string>{"Load", "Unload"}));
+}
+
+}  // namespace
