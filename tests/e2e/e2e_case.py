@@ -32,8 +32,10 @@ class EndToEnd(unittest.TestCase):
             self.shown.poll()
             windows = xwindows.viewable_windows_titled(self.x, self.x.screen().root, title)
             if windows:
+                appeared = time.monotonic()
+                self.shown.poll()
                 self.assertEqual(len(windows), 1, f"more than one window titled {title!r}")
-                return windows[0], time.monotonic()
+                return windows[0], appeared
             if not run.running():
                 self.fail(f"ended with status {run.process.returncode} before showing {title!r}; "
                           f"output {run.output()}")

@@ -103,7 +103,8 @@ class ShownWindows:
         self._ignored.add(window.id)
 
     def poll(self):
-        """Reads pending map events; call it often, while the shown windows still exist."""
+        """Reads the map events so far; call it often, while the shown windows still exist."""
+        self.x.sync()
         while self.x.pending_events():
             event = self.x.next_event()
             if event.type == X.MapNotify and _draws(event.window):
