@@ -1,4 +1,4 @@
-"""Rough outlines of the land masses on the Earth's Atlantic side, (longitude, latitude) in degrees."""
+"""Rough outlines of the land on the Earth's Atlantic side, as (longitude, latitude) in degrees."""
 
 _OUTLINES = (
     # Africa

@@ -57,9 +57,19 @@ def _iris_colour(r, angle, seed):
     return [(o + (n - o) * ring) * limbus for o, n in zip(outer, inner)]
 
 
+def _iris(dx, dy, r):
+    """Iris, pupil and the two reflections of light, at (dx, dy) in iris radii from its centre."""
+    colour = _iris_colour(r, fm.atan2(dy, dx), _SEED + 11)
+    pupil = fm.smoothstep(0.4, 0.34, r)
+    colour = [c + (0.015 - c) * pupil for c in colour]
+    hx, hy = dx + 0.27, dy + 0.27
+    lx, ly = dx - 0.3, dy - 0.38
+    shine = 1.3 * fm.exp(-(hx * hx + hy * hy) * 45.0) + 0.5 * fm.exp(-(lx * lx + ly * ly) * 260.0)
+    return [c + shine for c in colour]
+
+
 def _eye_shader(cx, side):
     iris_x, iris_y, iris_r = cx - 3.0 * side, _EYE_Y + 2.0, 27.0
-    pupil_r = 0.36
 
     def shade(x, y, pixel):
         px, py = x + 0.5, y + 0.5
@@ -74,20 +84,10 @@ def _eye_shader(cx, side):
         shadow = 0.55 + 0.45 * fm.smoothstep(0.0, 9.0, below_lid)
         dx, dy = (px - iris_x) / iris_r, (py - iris_y) / iris_r
         r = math.sqrt(dx * dx + dy * dy)
-        if r < 1.0:
-            colour = _iris_colour(r, fm.atan2(dy, dx), _SEED + 11)
-            pupil = fm.smoothstep(pupil_r + 0.04, pupil_r - 0.02, r)
-            colour = [c + (0.015 - c) * pupil for c in colour]
-            hx, hy = dx + 0.27, dy + 0.27
-            colour = [c + 1.3 * fm.exp(-(hx * hx + hy * hy) * 45.0) for c in colour]
-            lx, ly = dx - 0.3, dy - 0.38
-            colour = [c + 0.5 * fm.exp(-(lx * lx + ly * ly) * 260.0) for c in colour]
-        white = _sclera(t)
+        colour = _sclera(t)
         if r < 1.0:
             edge = fm.smoothstep(0.955, 1.0, r)
-            colour = [c + (w - c) * edge for c, w in zip(colour, white)]
-        else:
-            colour = white
+            colour = [c + (w - c) * edge for c, w in zip(_iris(dx, dy, r), colour)]
         alpha = min(1.0, inside + 0.5)
         for i in range(3):
             pixel[i] += (colour[i] * shadow - pixel[i]) * alpha
@@ -95,12 +95,12 @@ def _eye_shader(cx, side):
     return shade
 
 
-def _lid_curve(cx, sign, steps=24):
+def _lid_curve(cx, upper, steps=24):
     points = []
     for k in range(steps + 1):
         t = -1.0 + 2.0 * k / steps
         up, down = _lids(t)
-        points.append((cx + t * _HALF_WIDTH, _EYE_Y - up if sign < 0 else _EYE_Y + down))
+        points.append((cx + t * _HALF_WIDTH, _EYE_Y - up if upper else _EYE_Y + down))
     return points
 
 
@@ -122,14 +122,15 @@ def render():
     canvas = Canvas(WIDTH, HEIGHT, _ground)
     rng = Random(_SEED)
     starfield(canvas, rng, 430, bright_share=0.012)
-    canvas.paint((0, 40, WIDTH, HEIGHT - 40), _skin)
+    canvas.paint((0, 0, WIDTH, HEIGHT), _skin)
     for cx, side in _EYES:
         box = (int(cx - _HALF_WIDTH) - 1, int(_EYE_Y - _UPPER) - 2,
                int(cx + _HALF_WIDTH) + 2, int(_EYE_Y + _LOWER) + 3)
         canvas.paint(box, _eye_shader(cx, side))
-        polyline(canvas, _lid_curve(cx, 1), (0.22, 0.1, 0.2), 1.2, 1.2, 0.8)
-        polyline(canvas, _lid_curve(cx, -1), _LASH, 2.6, 2.6)
-        crease = [(x, y - 9.0 + 4.0 * abs((x - cx) / _HALF_WIDTH)) for x, y in _lid_curve(cx, -1)]
+        polyline(canvas, _lid_curve(cx, upper=False), (0.22, 0.1, 0.2), 1.2, 1.2, 0.8)
+        polyline(canvas, _lid_curve(cx, upper=True), _LASH, 2.6, 2.6)
+        crease = [(x, y - 9.0 + 4.0 * abs((x - cx) / _HALF_WIDTH))
+                  for x, y in _lid_curve(cx, upper=True)]
         polyline(canvas, crease[2:-2], (0.16, 0.08, 0.16), 1.4, 1.4, 0.7)
         _lashes(canvas, cx, side, rng)
     return canvas.bmp(_SEED)

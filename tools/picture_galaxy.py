@@ -32,7 +32,7 @@ def _plane(x, y):
 
 
 def _arm_strength(r, angle):
-    """1 on the crest of an arm, falling to 0 between the two arms."""
+    """How bright the arms are here (1 on a crest, 0 between arms), and how dusty."""
     wound = angle - fm.log(r / 10.0) / _PITCH
     crest = 0.5 + 0.5 * fm.cos(2.0 * wound)
     return crest * crest * crest, 0.5 + 0.5 * fm.cos(2.0 * wound - 0.9)
@@ -41,13 +41,13 @@ def _arm_strength(r, angle):
 def _shade(x, y, pixel):
     r, angle = _plane(x + 0.5, y + 0.5)
     r = max(r, 0.5)
-    disc = fm.exp(-r / 62.0)
+    disc = fm.exp(-r / 70.0)
     arm, lane = _arm_strength(r, angle)
     clumps = 0.6 + 0.8 * fbm(x / 9.0, y / 9.0, _SEED + 7, octaves=4)
     outer_fade = fm.smoothstep(185.0, 70.0, r)
-    arms = 2.2 * arm * clumps * outer_fade * fm.smoothstep(4.0, 22.0, r)
+    arms = 3.2 * arm * clumps * outer_fade * fm.smoothstep(4.0, 22.0, r)
     dust = 1.0 - 0.55 * lane * lane * lane * fm.smoothstep(14.0, 30.0, r) * outer_fade
-    glow = disc * (0.3 + arms)
+    glow = disc * (0.4 + arms) + 0.08 * fm.exp(-r / 90.0)
     bulge = 1.3 * fm.exp(-r * r / 300.0) + 0.4 * fm.exp(-r / 18.0)
     core_mix = min(1.0, bulge)
     for i in range(3):

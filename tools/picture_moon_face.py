@@ -52,8 +52,9 @@ def _moon(x, y, pixel):
     sea *= 0.72 + 0.28 * fbm(dx * 9.0, dy * 9.0, _SEED + 5, octaves=3)
     grit = 0.9 + 0.1 * fbm(dx * 22.0, dy * 22.0, _SEED + 2, octaves=3)
     tx, ty = dx - _TYCHO[0], dy - _TYCHO[1]
-    rays = 0.12 * fm.exp(-math.sqrt(tx * tx + ty * ty) * 4.0) \
-        * fm.smoothstep(0.3, 1.0, fbm(6.0 * fm.cos(fm.atan2(ty, tx)), 6.0 * fm.sin(fm.atan2(ty, tx)), _SEED + 6, octaves=2) + 0.5)
+    from_tycho = math.sqrt(tx * tx + ty * ty) + 1e-9
+    streaks = fbm(6.0 * tx / from_tycho, 6.0 * ty / from_tycho, _SEED + 6, octaves=2)
+    rays = 0.12 * fm.exp(-from_tycho * 4.0) * fm.smoothstep(-0.2, 0.5, streaks)
     crater = 0.3 * fm.exp(-(tx * tx + ty * ty) * 1200.0)
     limb = 0.78 + 0.22 * math.sqrt(max(0.0, 1.0 - d * d))
     highland, mare = (0.93, 0.92, 0.86), (0.56, 0.58, 0.62)
@@ -94,7 +95,7 @@ def _shade_head(pixel, x, y, depth, hair_x, alpha):
     if hair > 0.0:
         flow = 5.0 * fbm(x / 25.0, y / 25.0, _SEED + 4, octaves=3)
         strands = 0.5 + 0.5 * fm.sin(1.1 * (0.75 * x + 0.65 * y) + flow)
-        sheen = 0.25 + 0.45 * strands * strands * texture
+        sheen = 0.2 + 0.35 * strands * strands * texture
         texture = texture * (1.0 - hair) + sheen * hair
     skin = (1.0 * light * texture + 0.05, 0.13 * light * texture + 0.01, 0.08 * light + 0.02)
     for i in range(3):
