@@ -35,25 +35,22 @@ TEST(QtBackendTest, CommandLineJoinsTheArgumentsBytesAsGiven) {
 
 struct FontSize {
   float points;
-  double pointSize;  // -1 where the font is one pixel high instead
+  int pixels;  // at 96 dpi
 };
 
+// Whole pixel heights, as the Windows font service draws them; never under one pixel.
 const FontSize kFontSizes[] = {
-    {27.75f, 27.75}, {1.0f, 1.0}, {0.75f, 0.75}, {0.7f, -1}, {0.0f, -1}, {-3.0f, -1},
+    {27.75f, 37}, {39.99f, 53}, {1.0f, 1}, {0.7f, 1}, {0.0f, 1}, {-3.0f, 1},
 };
 
-TEST(QtBackendTest, FontsUnderOnePixelHighAreOnePixelHigh) {
+TEST(QtBackendTest, FontsDrawWholePixelHeightsAndAtLeastOne) {
   for (const FontSize& size : kFontSizes) {
     const rt::FontDescription description{
         "Century Schoolbook", 700, size.points, 0, false, false, false};
     const QFont font = rt::textFont(description, 96);
     EXPECT_EQ(font.family(), "Century Schoolbook");
     EXPECT_EQ(font.weight(), QFont::Bold);
-    if (size.pointSize < 0) {
-      EXPECT_EQ(font.pixelSize(), 1) << size.points;
-    } else {
-      EXPECT_DOUBLE_EQ(font.pointSizeF(), size.pointSize) << size.points;
-    }
+    EXPECT_EQ(font.pixelSize(), size.pixels) << size.points;
   }
 }
 

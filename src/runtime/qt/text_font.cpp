@@ -1,6 +1,8 @@
 #include "runtime/qt/text_font.h"
 
 #include <QString>
+#include <algorithm>
+#include <cmath>
 
 namespace rt {
 namespace {
@@ -15,11 +17,8 @@ QFont textFont(const FontDescription& description, int dotsPerInch) {
   font.setItalic(description.italic);
   font.setUnderline(description.underline);
   font.setStrikeOut(description.strikethrough);
-  if (description.size * static_cast<double>(dotsPerInch) / kPointsPerInch < 1.0) {
-    font.setPixelSize(1);
-  } else {
-    font.setPointSizeF(description.size);
-  }
+  const double pixels = description.size * static_cast<double>(dotsPerInch) / kPointsPerInch;
+  font.setPixelSize(std::max(1, static_cast<int>(std::lround(pixels))));
   return font;
 }
 

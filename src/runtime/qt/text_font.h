@@ -6,8 +6,8 @@
 
 namespace rt {
 
-// The font a form prints with, for a surface of dotsPerInch. A size that would draw under one
-// pixel high, zero included, draws one pixel high: the font service takes no smaller size.
+// The font a form prints with, for a surface of dotsPerInch. Like the Windows font service it
+// draws whole pixel heights, one pixel at least, so zero and tiny sizes draw one pixel high.
 QFont textFont(const FontDescription& description, int dotsPerInch);
 
 }  // namespace rt
