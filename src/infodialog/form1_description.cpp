@@ -23,9 +23,9 @@ rt::ControlDescription control(const char* name, ControlKind kind, const char* c
 
 constexpr const char* kAddress =
     "Quendral & Cie\r\n"
-    "Skarvelunde screen saver\r\n"
-    "12 rue du Vieux Puits\r\n"
-    "99210 Saint-Ormel\r\n"
+    "Skarvelunde saver\r\n"
+    "3 rue Brune\r\n"
+    "99210 Olmel\r\n"
     "France\r\n";
 
 }  // namespace
@@ -66,10 +66,10 @@ rt::FormDescription form1Description() {
               control("Label3", ControlKind::Label, "Frame1", "Contribution price : 1$", 240, 960,
                       1935, 255, 4),
               control("Label2", ControlKind::Label, "Frame1",
-                      "Quendral && Cie / 12 rue du Vieux Puits / 99210 Saint-Ormel / France", 240,
-                      600, 4095, 255, 2),
-              control("Label1", ControlKind::Label, "Frame1", "Written by Yann Kerbrat", 240, 360,
-                      1935, 255, 1),
+                      "Quendral && Cie / 3 rue Brune / 99210 Olmel / France", 240, 600, 4095, 255,
+                      2),
+              control("Label1", ControlKind::Label, "Frame1", "Written by Odile Parvenche", 240,
+                      360, 1935, 255, 1),
           },
   };
 }

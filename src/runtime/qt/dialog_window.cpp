@@ -1,10 +1,12 @@
 #include "runtime/qt/dialog_window.h"
 
+#include <QFont>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QString>
+#include <QTextDocument>
 #include <algorithm>
 #include <vector>
 
@@ -34,6 +36,15 @@ constexpr const char* kFrameStyle =
     "QGroupBox { border: 1px solid palette(mid); margin-top: 0.5em; }"
     "QGroupBox::title { subcontrol-origin: margin; left: 6px; padding: 0 2px; }";
 
+// The runtime's default font for a form that stores none. The narrow face keeps the widths the
+// stored layout was made for.
+QFont defaultFont() {
+  QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Nimbus Sans Narrow"));
+  QFont font(QStringLiteral("MS Sans Serif"));
+  font.setPointSizeF(8.25);
+  return font;
+}
+
 bool takesFocus(ControlKind kind) {
   return kind == ControlKind::TextBox || kind == ControlKind::CommandButton;
 }
@@ -42,6 +53,8 @@ QWidget* textBox(const ControlDescription& control, QWidget* container) {
   auto* box = new QPlainTextEdit(container);
   box->setPlainText(qText(control.caption).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
   box->setTabChangesFocus(true);
+  // The stored height holds its five lines only with the thin margin of a plain edit box.
+  box->document()->setDocumentMargin(1);
   box->setLineWrapMode(QPlainTextEdit::NoWrap);
   box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -53,6 +66,7 @@ QWidget* textBox(const ControlDescription& control, QWidget* container) {
 DialogWindow::DialogWindow(Form& form) : FormWindow(form) {
   const FormDescription& description = form.description();
   setWindowIcon(rt::windowIcon(description.icon));
+  setFont(defaultFont());
   setGeometry(pixels(description.left), pixels(description.top), pixels(description.width),
               pixels(description.height));
   setFixedSize(size());
@@ -104,6 +118,8 @@ QWidget* DialogWindow::createControl(const ControlDescription& control, QWidget*
       return nullptr;
   }
   widget->setObjectName(qText(control.name));
+  // A frame's style sheet would hand its controls the application's font instead of the form's.
+  widget->setFont(font());
   widget->setFocusPolicy(takesFocus(control.kind) ? Qt::StrongFocus : Qt::NoFocus);
   widget->setGeometry(pixels(control.left), pixels(control.top), pixels(control.width),
                       pixels(control.height));
