@@ -6,3 +6,7 @@ set(CMAKE_FIND_ROOT_PATH /usr/i686-w64-mingw32)
 set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
 set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
+
+# Single-precision arithmetic in SSE registers is exact single precision; the x87 unit's
+# extended precision would move the computed positions.
+set(CMAKE_CXX_FLAGS_INIT "-msse2 -mfpmath=sse")

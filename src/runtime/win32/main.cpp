@@ -1,0 +1,10 @@
+#include "resources/stored_data.h"
+#include "runtime/start.h"
+#include "runtime/win32/win32_backend.h"
+#include "runtime/win32/windows_api.h"
+
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
+  rt::Win32Backend backend;
+  rt::setBackend(backend);
+  rt::startProgram(resources::projectHeader);
+}

@@ -1,0 +1,53 @@
+#include "runtime/win32/text_font.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "runtime/win32/wide_text.h"
+
+namespace rt {
+namespace {
+
+constexpr double kPointsPerInch = 72.0;
+
+GdiObject<HFONT> createFont(const FontDescription& description, int pixelHeight) {
+  const std::wstring face = wideFromUtf8(description.name);
+  // A negative height asks for the character height, without the internal leading.
+  return GdiObject<HFONT>(CreateFontW(
+      -pixelHeight, 0, 0, 0, description.weight, description.italic, description.underline,
+      description.strikethrough, static_cast<DWORD>(description.charset), OUT_DEFAULT_PRECIS,
+      CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, face.c_str()));
+}
+
+}  // namespace
+
+int fontPixelHeight(float points, int dotsPerInch) {
+  return std::max(
+      1, static_cast<int>(std::lround(points * static_cast<double>(dotsPerInch) / kPointsPerInch)));
+}
+
+TextFont::~TextFont() {
+  if (displaced_) SelectObject(dc_, displaced_);
+}
+
+bool TextFont::select(const FontDescription& description, int pixelHeight) {
+  if (font_ && holds(description, pixelHeight)) return true;
+  GdiObject<HFONT> font = createFont(description, pixelHeight);
+  if (!font) return false;
+  const HGDIOBJ previous = SelectObject(dc_, font.get());
+  if (!displaced_) displaced_ = previous;
+  font_ = std::move(font);
+  description_ = description;
+  pixelHeight_ = pixelHeight;
+  return true;
+}
+
+bool TextFont::holds(const FontDescription& description, int pixelHeight) const {
+  return pixelHeight == pixelHeight_ && description.name == description_.name &&
+         description.weight == description_.weight && description.charset == description_.charset &&
+         description.italic == description_.italic &&
+         description.underline == description_.underline &&
+         description.strikethrough == description_.strikethrough;
+}
+
+}  // namespace rt

@@ -1,0 +1,35 @@
+#pragma once
+
+#include "runtime/form_description.h"
+#include "runtime/win32/gdi.h"
+#include "runtime/win32/windows_api.h"
+
+namespace rt {
+
+// The pixel height of a font of that many points: rounded, and never 0, which would ask the
+// font service for its default size instead of the smallest one.
+int fontPixelHeight(float points, int dotsPerInch);
+
+// The font selected into one device context for printing. A font is made only when the
+// description or the pixel height changes; the previous one goes once it is deselected.
+class TextFont {
+ public:
+  explicit TextFont(HDC dc) : dc_(dc) {}
+  ~TextFont();
+  TextFont(const TextFont&) = delete;
+  TextFont& operator=(const TextFont&) = delete;
+
+  // False when the font service could not make the font.
+  bool select(const FontDescription& description, int pixelHeight);
+
+ private:
+  bool holds(const FontDescription& description, int pixelHeight) const;
+
+  HDC dc_;
+  HGDIOBJ displaced_ = nullptr;
+  GdiObject<HFONT> font_;
+  FontDescription description_{};
+  int pixelHeight_ = 0;
+};
+
+}  // namespace rt
