@@ -53,6 +53,7 @@ class Run:
 class Native:
     name = "linux"
     startup = 15.0  # seconds a window may take to appear
+    ends_within = 5.0  # seconds from the cause of its end to the end
 
     def __init__(self, executable):
         self.executable = executable
@@ -67,6 +68,7 @@ class Native:
 class UnderWine:
     name = "windows"
     startup = 60.0  # Wine's start-up is slow, more so on a loaded machine
+    ends_within = 30.0
 
     def __init__(self, executable, prefix):
         self.executable, self.prefix = executable, prefix
