@@ -68,8 +68,8 @@ rt::FormDescription form1Description() {
               control("Label2", ControlKind::Label, "Frame1",
                       "Quendral && Cie / 3 rue Brune / 99210 Olmel / France", 240, 600, 4095, 255,
                       2),
-              control("Label1", ControlKind::Label, "Frame1", "Written by Odile Parvenche", 240,
-                      360, 1935, 255, 1),
+              control("Label1", ControlKind::Label, "Frame1", "By Odile Parvenche", 240, 360, 1935,
+                      255, 1),
           },
   };
 }

@@ -5,6 +5,7 @@
 #include "runtime/error.h"
 #include "runtime/maths.h"
 #include "runtime/text.h"
+#include "runtime/win32/command_line.h"
 
 namespace {
 
@@ -60,3 +61,27 @@ TEST(RuntimeTest, RoundingIsToNearestWithHalvesToEven) {
 }
 
 }  // namespace
+
+struct Invocation {
+  const wchar_t* commandLine;
+  const wchar_t* arguments;
+};
+
+// Only the program's name and the blanks after it go; the arguments stay as they were typed.
+const Invocation kInvocations[] = {
+    {L"saver.scr", L""},
+    {L"saver.scr /s", L"/s"},
+    {L"\"C:\\Program Files\\saver.scr\"  /c:123 ", L"/c:123 "},
+    {L"\"C:\\a b\\saver.scr\"/p 1234", L"/p 1234"},
+    {L"saver.scr\t /S  x", L"/S  x"},
+    {L"sa\"ver s\".scr /s", L"s\".scr /s"},
+    {L"\"unterminated name /s", L""},
+    {L"", L""},
+};
+
+TEST(RuntimeTest, WindowsArgumentsFollowTheProgramName) {
+  for (const Invocation& invocation : kInvocations) {
+    EXPECT_EQ(rt::argumentsAfterProgramName(invocation.commandLine), invocation.arguments)
+        << testing::PrintToString(std::wstring(invocation.commandLine));
+  }
+}

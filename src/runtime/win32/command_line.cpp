@@ -10,10 +10,11 @@ bool isBlank(wchar_t c) { return c <= L' '; }
 
 std::wstring_view argumentsAfterProgramName(std::wstring_view commandLine) {
   std::size_t at = 0;
-  bool quoted = false;
-  while (at < commandLine.size() && (quoted || !isBlank(commandLine[at]))) {
-    if (commandLine[at] == L'"') quoted = !quoted;
-    ++at;
+  if (!commandLine.empty() && commandLine[0] == L'"') {
+    const std::size_t closing = commandLine.find(L'"', 1);
+    at = closing == std::wstring_view::npos ? commandLine.size() : closing + 1;
+  } else {
+    while (at < commandLine.size() && !isBlank(commandLine[at])) ++at;
   }
   while (at < commandLine.size() && isBlank(commandLine[at])) ++at;
   return commandLine.substr(at);

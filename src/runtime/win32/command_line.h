@@ -4,8 +4,9 @@
 
 namespace rt {
 
-// What follows the program's name on a command line, as WinMain is handed it: the name ends at
-// the first blank outside quotes, and the blanks after it are dropped; the rest stays as it is.
+// What follows the program's name on a command line, as WinMain is handed it: a quoted name ends
+// at its closing quote, a bare one at the first blank; the blanks after it are dropped and the
+// rest stays as it is.
 std::wstring_view argumentsAfterProgramName(std::wstring_view commandLine);
 
 }  // namespace rt
