@@ -5,6 +5,7 @@
 
 #include "runtime/form.h"
 #include "runtime/qt/dialog_window.h"
+#include "runtime/qt/display_only.h"
 #include "runtime/qt/picture_image.h"
 #include "runtime/qt/saver_window.h"
 #include "runtime/twips.h"
@@ -38,7 +39,10 @@ QtBackend::~QtBackend() = default;
 std::string QtBackend::commandLine() { return commandLine_; }
 
 void QtBackend::runModal(Form& form) {
-  if (!QApplication::instance()) application_ = std::make_unique<QApplication>(argc_, argv_);
+  if (!QApplication::instance()) {
+    keepToTheDisplay();
+    application_ = std::make_unique<QApplication>(argc_, argv_);
+  }
   const std::unique_ptr<FormWindow> window = createWindow(form);
   shown_[&form] = window.get();
   form.raiseLoad();
