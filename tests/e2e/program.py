@@ -4,6 +4,7 @@ SKARVELUNDE_SCR names the executable; SKARVELUNDE_WINEPREFIX, when set, runs it 
 that (already initialised) prefix.
 """
 
+import fcntl
 import os
 import subprocess
 import tempfile
@@ -86,6 +87,18 @@ class UnderWine:
                            stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
 
 
+_held = {}
+
+
+def hold_prefix(prefix):
+    """Waits for, then keeps to the end of this process, the prefix's lock: one wineserver
+    serves a prefix, so its tests take turns, whichever ctest runs them."""
+    if prefix not in _held:
+        os.makedirs(os.path.dirname(prefix), exist_ok=True)
+        _held[prefix] = open(prefix + ".lock", "w")
+        fcntl.flock(_held[prefix], fcntl.LOCK_EX)
+
+
 def under_wine():
     return bool(os.environ.get("SKARVELUNDE_WINEPREFIX"))
 
@@ -94,4 +107,8 @@ def from_environment():
     executable = os.environ["SKARVELUNDE_SCR"]
     if not os.path.isfile(executable):
         raise FileNotFoundError(f"{executable} has not been built")
-    return UnderWine(executable, os.environ["SKARVELUNDE_WINEPREFIX"]) if under_wine() else Native(executable)
+    if not under_wine():
+        return Native(executable)
+    prefix = os.environ["SKARVELUNDE_WINEPREFIX"]
+    hold_prefix(prefix)
+    return UnderWine(executable, prefix)

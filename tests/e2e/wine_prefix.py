@@ -5,16 +5,16 @@ import shutil
 import subprocess
 import sys
 
-from program import WINE_ENVIRONMENT
+from program import WINE_ENVIRONMENT, hold_prefix
 from xsession import TestDisplay
 
 
 def initialise(prefix):
+    hold_prefix(prefix)
     ready = os.path.join(prefix, ".initialised")
     if os.path.exists(ready):
         return
     shutil.rmtree(prefix, ignore_errors=True)  # what a broken earlier attempt left
-    os.makedirs(os.path.dirname(prefix), exist_ok=True)
     display = TestDisplay(1024, 768)
     try:
         env = {**display.environment(), **WINE_ENVIRONMENT, "WINEPREFIX": prefix, "WINEARCH": "win32"}
