@@ -9,9 +9,11 @@ from Xlib import X
 
 
 class Pixels:
-    def __init__(self, width, height, bgr, taken=None):
+    """`taken` and `received`: the moments around the read, when it comes from the screen."""
+
+    def __init__(self, width, height, bgr, taken=None, received=None):
         self.width, self.height, self.bgr = width, height, bytes(bgr)
-        self.taken = taken
+        self.taken, self.received = taken, received
 
     def row(self, left, top, count):
         start = (top * self.width + left) * 3
@@ -22,7 +24,7 @@ class Pixels:
 
     def crop(self, left, top, width, height):
         rows = b"".join(self.row(left, top + y, width) for y in range(height))
-        return Pixels(width, height, rows, self.taken)
+        return Pixels(width, height, rows, self.taken, self.received)
 
     def coloured_mask(self):
         """One byte a pixel, 0 where the pixel is black."""
@@ -68,8 +70,9 @@ def grab(x, left=0, top=0, width=None, height=None):
         width, height = geometry.width - left, geometry.height - top
     taken = time.monotonic()
     data = root.get_image(left, top, width, height, X.ZPixmap, 0xFFFFFFFF).data
+    received = time.monotonic()
     assert len(data) == width * height * 4, "expected 32 bits a pixel"
     bgr = bytearray(width * height * 3)
     for i in range(3):
         bgr[i::3] = data[i::4]
-    return Pixels(width, height, bgr, taken)
+    return Pixels(width, height, bgr, taken, received)

@@ -2,6 +2,7 @@
 
 import time
 import unittest
+from dataclasses import dataclass
 
 import pictures
 import program
@@ -11,40 +12,44 @@ import xwindows
 from e2e_case import POLL, EndToEnd
 
 TITLE = "Tesk screen saver"
-TICK = 2.0
+
+
+@dataclass
+class Clock:
+    """Where the saver's ticks are looked for, in seconds after `origin`."""
+
+    origin: float
+    black: float  # how long the screen stays black
+    late: float  # room added to every tick's deadline
+
+    def black_until(self):
+        return self.origin + self.black
+
+    def tick_deadline(self, seconds):
+        return self.origin + seconds + self.late
 
 
 class Saver(EndToEnd):
-    """Ticks count from the load, before the window appears. The Linux program's clock is its
-    start; Wine's start-up is long and uneven, so there the window's appearance is the clock,
-    with a little more room for its lag."""
+    """Ticks count from the load, just before the window appears. The Linux program's clock is
+    its start; Wine's start-up is long and uneven, so there the clock is the window's
+    appearance, with a little more room for Wine's lag."""
 
     def show_saver(self):
         run = self.start("/s")
         window, appeared = self.wait_for_window(run, TITLE)
         self.assertEqual(xwindows.geometry_on_screen(self.x, window),
                          (0, 0, self.display.width, self.display.height), "covers the screen")
-        return run, window, appeared
-
-    @staticmethod
-    def black_until(run, appeared):
         if program.under_wine():
-            return appeared + 1.5
-        return min(appeared + 1.8, run.started + 0.95 * TICK)  # a Qt timer may be 5% early
-
-    @staticmethod
-    def tick_deadline(run, appeared, seconds):
-        return appeared + seconds + 0.6 if program.under_wine() else run.started + seconds
+            return run, window, Clock(appeared, black=1.5, late=0.6)
+        return run, window, Clock(run.started, black=1.8, late=0.0)
 
     def assert_black_until(self, moment):
         shots = 0
-        while time.monotonic() < moment:
-            shot = screen.grab(self.x)
-            if shot.taken < moment:
-                self.assertEqual(shot.coloured_count(), 0,
-                                 f"something drawn {shot.taken - moment:+.2f} s before the first tick")
-                shots += 1
-        self.assertGreater(shots, 0)
+        while (shot := screen.grab(self.x)).received < moment:
+            self.assertEqual(shot.coloured_count(), 0,
+                             f"something drawn {shot.received - moment:+.2f} s before the first tick")
+            shots += 1
+        self.assertGreater(shots, 0, "no look at the screen before the first tick")
 
     def wait_for_picture(self, index, deadline, text=False):
         """Corner of stored picture `index`, seen in a shot taken by `deadline`; with `text`,
@@ -67,11 +72,11 @@ class Saver(EndToEnd):
                         f"corner {corner}")
 
     def test_pictures_and_quotations_arrive_on_the_ticks_and_a_letter_ends(self):
-        run, window, appeared = self.show_saver()
-        self.assert_black_until(self.black_until(run, appeared))
-        corner = self.wait_for_picture(2, self.tick_deadline(run, appeared, 2.6), text=True)
+        run, window, clock = self.show_saver()
+        self.assert_black_until(clock.black_until())
+        corner = self.wait_for_picture(2, clock.tick_deadline(2.6), text=True)
         self.assert_in_upper_left_quarter(corner)
-        corner = self.wait_for_picture(3, self.tick_deadline(run, appeared, 4.6))
+        corner = self.wait_for_picture(3, clock.tick_deadline(4.6))
         self.assert_in_upper_left_quarter(corner)
         self.assert_only_shown(window)
 

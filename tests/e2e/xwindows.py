@@ -15,7 +15,7 @@ def title(x, window):
         return None
 
 
-def _viewable(window):
+def viewable(window):
     try:
         return window.get_attributes().map_state == X.IsViewable
     except error.XError:
@@ -41,7 +41,7 @@ def _walk(window):
 
 
 def viewable_windows_titled(x, root, wanted):
-    return [w for w in _walk(root) if title(x, w) == wanted and _viewable(w)]
+    return [w for w in _walk(root) if title(x, w) == wanted and viewable(w)]
 
 
 def client_of(x, top_level):
