@@ -31,8 +31,8 @@ std::unique_ptr<FormWindow> createWindow(Form& form) {
 
 }  // namespace
 
-QtBackend::QtBackend(int& argc, char** argv)
-    : argc_(argc), argv_(argv), commandLine_(joinedArguments(argc, argv)) {}
+QtBackend::QtBackend(int argc, char** argv)
+    : applicationArgv_{argv[0], nullptr}, commandLine_(joinedArguments(argc, argv)) {}
 
 QtBackend::~QtBackend() = default;
 
@@ -41,7 +41,7 @@ std::string QtBackend::commandLine() { return commandLine_; }
 void QtBackend::runModal(Form& form) {
   if (!QApplication::instance()) {
     keepToTheDisplay();
-    application_ = std::make_unique<QApplication>(argc_, argv_);
+    application_ = std::make_unique<QApplication>(applicationArgc_, applicationArgv_);
   }
   const std::unique_ptr<FormWindow> window = createWindow(form);
   shown_[&form] = window.get();

@@ -17,7 +17,7 @@ namespace rt {
 // when a form is shown: a run that shows nothing needs no display.
 class QtBackend : public Backend {
  public:
-  QtBackend(int& argc, char** argv);
+  QtBackend(int argc, char** argv);
   ~QtBackend() override;
 
   std::string commandLine() override;
@@ -40,8 +40,10 @@ class QtBackend : public Backend {
  private:
   const QImage& pictureImage(const Picture& picture);
 
-  int& argc_;
-  char** argv_;
+  // Qt takes options of its own from the arguments it is given (-platform, -display, -style...):
+  // it gets the program's name alone, and the command line stays the program's only input.
+  int applicationArgc_ = 1;
+  char* applicationArgv_[2];
   std::string commandLine_;
   std::unique_ptr<QApplication> application_;
   std::map<const Form*, FormWindow*> shown_;
