@@ -19,6 +19,10 @@ def initialise(prefix):
     try:
         env = {**display.environment(), **WINE_ENVIRONMENT, "WINEPREFIX": prefix, "WINEARCH": "win32"}
         subprocess.run(["wineboot", "-i"], env=env, check=True, timeout=300)
+        # The saver's font, as a Windows desktop with it installed would have it.
+        subprocess.run(["wine", "reg", "add", r"HKCU\Software\Wine\Fonts\Replacements",
+                        "/v", "Century Schoolbook", "/d", "C059", "/f"],
+                       env=env, check=True, timeout=300, capture_output=True)
         subprocess.run(["wineserver", "-w"], env=env, check=True, timeout=300)
     finally:
         display.close()

@@ -51,6 +51,8 @@ void FormWindow::startTimers() {
   for (const ControlDescription& control : form_.description().controls) {
     if (control.kind != ControlKind::Timer || control.interval <= 0) continue;
     auto* timer = new QTimer(this);
+    // A coarse timer may fire up to 5% early; a tick is due every interval, not about.
+    timer->setTimerType(Qt::PreciseTimer);
     const std::string name = control.name;
     connect(timer, &QTimer::timeout, this,
             [this, name] { form_.raiseControlEvent(name, "Timer"); });
