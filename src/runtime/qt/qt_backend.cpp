@@ -13,6 +13,16 @@
 namespace rt {
 namespace {
 
+QtMessageHandler qtsOwnHandler = nullptr;
+
+// Qt gives up on a fatal message by aborting; without a display, say why and end plainly.
+void endOnFatalMessage(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+  if (type != QtFatalMsg) return qtsOwnHandler(type, context, message);
+  std::fprintf(stderr, "%s\n", message.toLocal8Bit().constData());
+  std::fflush(nullptr);
+  std::_Exit(1);
+}
+
 std::string joinedArguments(int argc, char** argv) {
   std::string line;
   for (int i = 1; i < argc; ++i) {
@@ -41,6 +51,7 @@ std::string QtBackend::commandLine() { return commandLine_; }
 void QtBackend::runModal(Form& form) {
   if (!QApplication::instance()) {
     keepToTheDisplay();
+    qtsOwnHandler = qInstallMessageHandler(endOnFatalMessage);
     application_ = std::make_unique<QApplication>(applicationArgc_, applicationArgv_);
   }
   const std::unique_ptr<FormWindow> window = createWindow(form);
