@@ -22,6 +22,8 @@ std::string frenchMessage(const RuntimeError& error) {
       return "Erreur d'exécution '6' :\n\nDépassement de capacité";
     case ErrorKind::OutOfMemory:
       return "Erreur d'exécution '7' :\n\nMémoire insuffisante";
+    case ErrorKind::Internal:
+      return "Erreur d'exécution '51' :\n\nErreur interne";
     case ErrorKind::IndexOutOfBounds:
       return "Erreur d'exécution '35600' :\n\nIndex hors limites";
     case ErrorKind::FailedCall:
@@ -37,6 +39,8 @@ std::string englishMessage(const RuntimeError& error) {
       return "Run-time error '6':\n\nOverflow";
     case ErrorKind::OutOfMemory:
       return "Run-time error '7':\n\nOut of memory";
+    case ErrorKind::Internal:
+      return "Run-time error '51':\n\nInternal error";
     case ErrorKind::IndexOutOfBounds:
       return "Run-time error '35600':\n\nIndex out of bounds";
     case ErrorKind::FailedCall:
@@ -56,14 +60,11 @@ RuntimeError::RuntimeError(ErrorKind kind, std::int32_t number, std::string obje
       object_(std::move(object)),
       member_(std::move(member)) {}
 
-void checkCall(Status status, std::string_view object, std::string_view member) {
+void checkStatus(std::string_view object, std::string_view member) {
+  const Status status = backend().callStatus(object, member);
   if (failed(status)) {
     throw RuntimeError(ErrorKind::FailedCall, status, std::string(object), std::string(member));
   }
-}
-
-void checkStatus(std::string_view object, std::string_view member) {
-  checkCall(backend().callStatus(object, member), object, member);
 }
 
 void checkFloat(float value) {

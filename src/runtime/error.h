@@ -10,7 +10,7 @@
 namespace rt {
 
 // What went wrong, independent of the language the runtime reports it in.
-enum class ErrorKind { FailedCall, Overflow, OutOfMemory, IndexOutOfBounds };
+enum class ErrorKind { FailedCall, Overflow, OutOfMemory, IndexOutOfBounds, Internal };
 
 // The runtime's error: raised wherever a call or a computation fails, reported once at the top.
 class RuntimeError : public std::runtime_error {
@@ -28,9 +28,6 @@ class RuntimeError : public std::runtime_error {
   std::string object_;
   std::string member_;
 };
-
-// Raises the runtime's error when a call on an object reported a failing status.
-void checkCall(Status status, std::string_view object, std::string_view member);
 
 // Makes a call on an object: asks the platform for its status and raises the error on failure.
 void checkStatus(std::string_view object, std::string_view member);

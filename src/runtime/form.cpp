@@ -22,7 +22,7 @@ Form::Form(std::string name, FormDescription description)
 void Form::Show(ShowMode /*mode*/) {
   checkStatus(name_, "Show");
   backend().runModal(*this);
-  // A handler's error, or the end of the program, leaves Show here, not through the event loop.
+  // A handler's error leaves Show here, once the event loop has returned.
   if (leaving_) std::rethrow_exception(std::exchange(leaving_, nullptr));
 }
 
@@ -96,8 +96,8 @@ void Form::raiseLostFocus() {
 }
 
 void Form::raiseControlEvent(std::string_view control, std::string_view event) {
-  const std::string handler = std::string(control) + "_" + std::string(event);
-  dispatch([this, &handler] { ControlEvent(handler); });
+  dispatch(
+      [this, control, event] { ControlEvent(std::string(control) + "_" + std::string(event)); });
 }
 
 }  // namespace rt

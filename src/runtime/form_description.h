@@ -52,6 +52,11 @@ struct FormDescription {
   int left, top, width, height;
   std::span<const std::uint8_t> icon;
   std::span<const std::uint8_t> mouseIcon;
+  // Where that pointer points in its 32 x 32 image: an icon stores no hot spot of its own.
+  struct HotSpot {
+    int x = 0;
+    int y = 0;
+  } mouseHotSpot = {};
   std::vector<ControlDescription> controls;
 };
 

@@ -1,6 +1,7 @@
 #include "runtime/start.h"
 
 #include <cstdlib>
+#include <exception>
 #include <new>
 
 #include "runtime/error.h"
@@ -16,6 +17,11 @@ Backend* current = nullptr;
   std::abort();
 }
 
+[[noreturn]] void report(const ProjectHeader& header, const RuntimeError& error) {
+  current->reportError(header.title, errorMessage(error, header.language));
+  endWith(1);
+}
+
 }  // namespace
 
 void setBackend(Backend& backend) { current = &backend; }
@@ -26,12 +32,11 @@ void startProgram(const ProjectHeader& header) {
   try {
     header.startup();
   } catch (const RuntimeError& error) {
-    backend().reportError(header.title, errorMessage(error, header.language));
-    endWith(1);
+    report(header, error);
   } catch (const std::bad_alloc&) {
-    const RuntimeError error(ErrorKind::OutOfMemory, 7, "", "");
-    backend().reportError(header.title, errorMessage(error, header.language));
-    endWith(1);
+    report(header, RuntimeError(ErrorKind::OutOfMemory, 7, "", ""));
+  } catch (const std::exception&) {
+    report(header, RuntimeError(ErrorKind::Internal, 51, "", ""));
   }
   endWith(0);
 }

@@ -15,6 +15,7 @@ rt::FormDescription teskfDescription() {
       .height = 5805,
       .icon = {},
       .mouseIcon = resources::pointerIcon(),
+      .mouseHotSpot = {14, 28},  // the tick's vertex
       .controls = {},
   };
   form.controls.push_back({.name = "Timer1", .kind = rt::ControlKind::Timer, .interval = 2000});

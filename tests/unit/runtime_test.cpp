@@ -41,7 +41,7 @@ TEST(RuntimeTest, Utf8RoundTripsAndReplacesIllFormedBytes) {
 }
 
 TEST(RuntimeTest, GeneratorDrawsTheSameSequenceBelowOne) {
-  EXPECT_EQ(rt::Rnd(), 0xB49EC3u / 16777216.0f);  // the first draw of every run
+  EXPECT_EQ(rt::Rnd(), 0xA8F237u / 16777216.0f);  // the first draw of every run
   std::set<float> seen;
   for (int i = 0; i < 100000; ++i) {
     const float draw = rt::Rnd();

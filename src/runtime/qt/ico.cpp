@@ -9,8 +9,6 @@ namespace rt {
 namespace {
 
 constexpr QSize kPointerSize(32, 32);
-// An icon stores no hot spot; the pointer's is the tick's vertex, where it points.
-constexpr QPoint kTickVertex(14, 28);
 
 }  // namespace
 
@@ -34,10 +32,10 @@ QIcon windowIcon(std::span<const std::uint8_t> file) {
   return icon;
 }
 
-QCursor pointerFromIcon(std::span<const std::uint8_t> file) {
+QCursor pointerFromIcon(std::span<const std::uint8_t> file, QPoint hotSpot) {
   for (const QImage& image : icoImages(file)) {
     if (image.size() == kPointerSize)
-      return QCursor(QPixmap::fromImage(image), kTickVertex.x(), kTickVertex.y());
+      return QCursor(QPixmap::fromImage(image), hotSpot.x(), hotSpot.y());
   }
   return QCursor();
 }

@@ -15,7 +15,7 @@ QList<QImage> icoImages(std::span<const std::uint8_t> file);
 // A window icon made of all the file's images.
 QIcon windowIcon(std::span<const std::uint8_t> file);
 
-// A mouse pointer from the file's 32 x 32 image.
-QCursor pointerFromIcon(std::span<const std::uint8_t> file);
+// A mouse pointer from the file's 32 x 32 image, pointing at hotSpot.
+QCursor pointerFromIcon(std::span<const std::uint8_t> file, QPoint hotSpot);
 
 }  // namespace rt

@@ -25,7 +25,9 @@ SaverWindow::SaverWindow(Form& form)
   setWindowFlags(Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint);
   setAttribute(Qt::WA_OpaquePaintEvent);
   setFocusPolicy(Qt::StrongFocus);
-  setCursor(pointerFromIcon(form.description().mouseIcon));
+  const FormDescription& description = form.description();
+  setCursor(pointerFromIcon(description.mouseIcon,
+                            QPoint(description.mouseHotSpot.x, description.mouseHotSpot.y)));
   QScreen* primary = QGuiApplication::primaryScreen();
   setScreen(primary);
   setGeometry(primary->geometry());
@@ -82,10 +84,13 @@ void SaverWindow::fitImageToWindow() {
   image_ = std::move(grown);
 }
 
-// Only a key that yields a character is a key press of the form.
+// Only a key that yields a character is a key press of the form. As on Windows, Delete and keys
+// held with Alt (menu keys there) yield none.
 void SaverWindow::keyPressEvent(QKeyEvent* event) {
   const QString text = event->text();
-  if (text.isEmpty()) return;
+  if (text.isEmpty() || event->key() == Qt::Key_Delete || event->modifiers() & Qt::AltModifier) {
+    return;
+  }
   form().raiseKeyPress(static_cast<std::int16_t>(text.at(0).unicode()));
 }
 

@@ -121,6 +121,8 @@ POINT DialogWindow::containerOrigin(const ControlDescription& control) const {
   return POINT{0, 0};
 }
 
+DialogWindow::~DialogWindow() { destroy(); }
+
 void DialogWindow::showAsForm() {
   ShowWindow(handle(), SW_SHOW);
   SetForegroundWindow(handle());
@@ -138,6 +140,7 @@ LRESULT DialogWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) 
     }
     case WM_ACTIVATE:
       if (LOWORD(wParam) == WA_INACTIVE) break;
+      FormWindow::handleMessage(message, wParam, lParam);
       // Activation gives the focus to a control, never to the dialog window itself.
       if (!IsChild(handle(), GetFocus())) focusFirstControl();
       return 0;

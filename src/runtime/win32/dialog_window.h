@@ -14,6 +14,8 @@ namespace rt {
 class DialogWindow : public FormWindow {
  public:
   explicit DialogWindow(Form& form);
+  // Its icons outlive the window that shows them.
+  ~DialogWindow() override;
 
  protected:
   void showAsForm() override;

@@ -23,9 +23,14 @@ FormWindow::FormWindow(Form& form)
       dotsPerInchX_(screenDotsPerInch(LOGPIXELSX)),
       dotsPerInchY_(screenDotsPerInch(LOGPIXELSY)) {}
 
-FormWindow::~FormWindow() {
+FormWindow::~FormWindow() { destroy(); }
+
+// The window forgets its object first: no message reaches a half-destroyed one.
+void FormWindow::destroy() {
   ending_ = true;
-  if (window_) DestroyWindow(window_);
+  if (!window_) return;
+  SetWindowLongPtrW(window_, GWLP_USERDATA, 0);
+  DestroyWindow(std::exchange(window_, nullptr));
 }
 
 void FormWindow::create(const wchar_t* className, const WNDCLASSEXW& classTemplate, DWORD style,
@@ -92,7 +97,12 @@ LRESULT FormWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       close();
       return 0;
     case WM_ACTIVATE:
-      if (LOWORD(wParam) == WA_INACTIVE) form_.raiseLostFocus();
+      // Only a window that was active can lose the focus to another one.
+      if (LOWORD(wParam) != WA_INACTIVE) {
+        wasActive_ = true;
+      } else if (wasActive_) {
+        form_.raiseLostFocus();
+      }
       break;
   }
   return DefWindowProcW(window_, message, wParam, lParam);

@@ -39,7 +39,8 @@ class FormWindow {
   virtual LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam);
   // True when it took the queued message over, dispatch included.
   virtual bool routeQueued(MSG& /*message*/) { return false; }
-  bool ending() const { return ending_; }
+  // Destroys the window while the derived window's resources still exist.
+  void destroy();
 
  private:
   static LRESULT CALLBACK procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
@@ -51,6 +52,7 @@ class FormWindow {
   int dotsPerInchY_;
   std::map<UINT_PTR, std::string> timers_;
   bool ending_ = false;
+  bool wasActive_ = false;
   std::exception_ptr failure_;
 };
 

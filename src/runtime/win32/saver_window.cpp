@@ -11,8 +11,6 @@ namespace rt {
 namespace {
 
 constexpr int kPointerSize = 32;
-// The tick's vertex, where its two strokes meet.
-constexpr POINT kPointerHotSpot{14, 28};
 
 RECT primaryScreen() {
   return RECT{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
@@ -22,7 +20,9 @@ RECT primaryScreen() {
 
 SaverWindow::SaverWindow(Form& form)
     : FormWindow(form),
-      pointer_(cursorFromIco(form.description().mouseIcon, kPointerSize, kPointerHotSpot)),
+      pointer_(cursorFromIco(
+          form.description().mouseIcon, kPointerSize,
+          POINT{form.description().mouseHotSpot.x, form.description().mouseHotSpot.y})),
       image_(primaryScreen().right, primaryScreen().bottom,
              form.description().backColor.value_or(0)) {
   WNDCLASSEXW windowClass{};
@@ -40,7 +40,7 @@ void SaverWindow::print(const TextOut& text) {
   const std::optional<RECT> touched =
       image_.print(wideFromUtf8(text.text), pixelsFromTwips(text.x, dotsPerInchX()),
                    pixelsFromTwips(text.y, dotsPerInchY()), text.colour, text.font,
-                   fontPixelHeight(text.font.size, dotsPerInchY()));
+                   pixelsFromPoints(text.font.size, dotsPerInchY()));
   if (!touched) throw RuntimeError(ErrorKind::FailedCall, kFail, form().name(), "Print");
   InvalidateRect(handle(), &*touched, FALSE);
 }

@@ -1,14 +1,9 @@
 #include "runtime/win32/text_font.h"
 
-#include <algorithm>
-#include <cmath>
-
 #include "runtime/win32/wide_text.h"
 
 namespace rt {
 namespace {
-
-constexpr double kPointsPerInch = 72.0;
 
 GdiObject<HFONT> createFont(const FontDescription& description, int pixelHeight) {
   const std::wstring face = wideFromUtf8(description.name);
@@ -20,11 +15,6 @@ GdiObject<HFONT> createFont(const FontDescription& description, int pixelHeight)
 }
 
 }  // namespace
-
-int fontPixelHeight(float points, int dotsPerInch) {
-  return std::max(
-      1, static_cast<int>(std::lround(points * static_cast<double>(dotsPerInch) / kPointsPerInch)));
-}
 
 TextFont::~TextFont() {
   if (displaced_) SelectObject(dc_, displaced_);

@@ -6,10 +6,6 @@
 
 namespace rt {
 
-// The pixel height of a font of that many points: rounded, and never 0, which would ask the
-// font service for its default size instead of the smallest one.
-int fontPixelHeight(float points, int dotsPerInch);
-
 // The font selected into one device context for printing. A font is made only when the
 // description or the pixel height changes; the previous one goes once it is deselected.
 class TextFont {
