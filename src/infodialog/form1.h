@@ -1,7 +1,5 @@
 #pragma once
 
-#include <string_view>
-
 #include "runtime/form.h"
 
 // The information dialog: a fixed notice about the editions; every way out ends the program.
@@ -11,7 +9,6 @@ class Form1 : public rt::Form {
 
  protected:
   void Form_LostFocus() override;
-  void ControlEvent(std::string_view handler) override;
 
  private:
   void Command1_Click();

@@ -1,25 +1,15 @@
 #pragma once
 
+#include <memory>
 #include <string>
 #include <string_view>
 
-#include "runtime/colour.h"
 #include "runtime/form_description.h"
-#include "runtime/picture.h"
 #include "runtime/status.h"
+#include "runtime/window.h"
+#include "runtime/window_events.h"
 
 namespace rt {
-
-class Form;
-
-// One Print: the text, where it starts (twips in the drawing area), its colour and font.
-struct TextOut {
-  std::string text;
-  float x;
-  float y;
-  Colour colour;
-  FontDescription font;
-};
 
 // What a platform gives the runtime. Everything the program relies on is built above this.
 class Backend {
@@ -29,19 +19,10 @@ class Backend {
   // The command line's argument text, UTF-8.
   virtual std::string commandLine() = 0;
 
-  // Builds the form's window and controls from its description, raises Load, shows the window
-  // and dispatches its events until it is unloaded or hidden.
-  virtual void runModal(Form& form) = 0;
-  // Makes a running runModal of form return after the current event.
-  virtual void endModal(Form& form) = 0;
-
-  // The window's outer size, twips.
-  virtual float width(const Form& form) = 0;
-  virtual float height(const Form& form) = 0;
-
-  // Both draw on the window's lasting image; nothing is ever cleared.
-  virtual void paintPicture(Form& form, const Picture& picture, float x, float y) = 0;
-  virtual void print(Form& form, const TextOut& text) = 0;
+  // Builds the form's window and controls from its description, hidden; the window reports
+  // its events to events while it lives. A window that cannot be had throws PlatformFailure.
+  virtual std::unique_ptr<Window> createWindow(const FormDescription& description,
+                                               WindowEvents& events) = 0;
 
   // The status the platform reports for a call on one of its objects.
   virtual Status callStatus(std::string_view /*object*/, std::string_view /*member*/) {
@@ -49,6 +30,7 @@ class Backend {
   }
 
   virtual void reportError(const std::string& title, const std::string& message) = 0;
+  // Ends the process at once: no further event, no teardown.
   [[noreturn]] virtual void end(int exitStatus) = 0;
 };
 

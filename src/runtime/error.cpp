@@ -10,47 +10,51 @@ namespace {
 
 constexpr std::uint16_t kFrench = 0x40C;
 
-std::string hex(std::int32_t number) {
-  char text[16];
-  std::snprintf(text, sizeof text, "%08X", static_cast<unsigned>(number));
-  return text;
+struct ErrorEntry {
+  ErrorKind kind;
+  std::int32_t number;  // a failed call's is its status
+  const char* french;
+  const char* english;
+};
+
+// Every error the runtime raises, with its texts; %M is the member, %O the object.
+constexpr ErrorEntry kErrors[] = {
+    {ErrorKind::FailedCall, 0, "La méthode '%M' de l'objet '%O' a échoué",
+     "Method '%M' of object '%O' failed"},
+    {ErrorKind::Overflow, 6, "Dépassement de capacité", "Overflow"},
+    {ErrorKind::OutOfMemory, 7, "Mémoire insuffisante", "Out of memory"},
+    {ErrorKind::Internal, 51, "Erreur interne", "Internal error"},
+    {ErrorKind::IndexOutOfBounds, 35600, "Index hors limites", "Index out of bounds"},
+};
+
+const ErrorEntry& entryOf(ErrorKind kind) {
+  for (const ErrorEntry& entry : kErrors) {
+    if (entry.kind == kind) return entry;
+  }
+  return kErrors[3];
 }
 
-std::string frenchMessage(const RuntimeError& error) {
-  switch (error.kind()) {
-    case ErrorKind::Overflow:
-      return "Erreur d'exécution '6' :\n\nDépassement de capacité";
-    case ErrorKind::OutOfMemory:
-      return "Erreur d'exécution '7' :\n\nMémoire insuffisante";
-    case ErrorKind::Internal:
-      return "Erreur d'exécution '51' :\n\nErreur interne";
-    case ErrorKind::IndexOutOfBounds:
-      return "Erreur d'exécution '35600' :\n\nIndex hors limites";
-    case ErrorKind::FailedCall:
-      break;
-  }
-  return "Erreur d'exécution '" + std::to_string(error.number()) + " (" + hex(error.number()) +
-         ")' :\n\nLa méthode '" + error.member() + "' de l'objet '" + error.object() + "' a échoué";
+std::string replaced(std::string text, std::string_view mark, const std::string& by) {
+  const std::size_t at = text.find(mark);
+  return at == std::string::npos ? text : text.replace(at, mark.size(), by);
 }
 
-std::string englishMessage(const RuntimeError& error) {
-  switch (error.kind()) {
-    case ErrorKind::Overflow:
-      return "Run-time error '6':\n\nOverflow";
-    case ErrorKind::OutOfMemory:
-      return "Run-time error '7':\n\nOut of memory";
-    case ErrorKind::Internal:
-      return "Run-time error '51':\n\nInternal error";
-    case ErrorKind::IndexOutOfBounds:
-      return "Run-time error '35600':\n\nIndex out of bounds";
-    case ErrorKind::FailedCall:
-      break;
-  }
-  return "Run-time error '" + std::to_string(error.number()) + " (" + hex(error.number()) +
-         ")':\n\nMethod '" + error.member() + "' of object '" + error.object() + "' failed";
+// A failed call's number shows its status in hexadecimal too.
+std::string numberText(const RuntimeError& error) {
+  if (error.kind() != ErrorKind::FailedCall) return std::to_string(error.number());
+  char hex[16];
+  std::snprintf(hex, sizeof hex, "%08X", static_cast<unsigned>(error.number()));
+  return std::to_string(error.number()) + " (" + hex + ")";
 }
 
 }  // namespace
+
+RuntimeError::RuntimeError(ErrorKind kind) : RuntimeError(kind, entryOf(kind).number, "", "") {}
+
+RuntimeError RuntimeError::failedCall(Status status, std::string_view object,
+                                      std::string_view member) {
+  return RuntimeError(ErrorKind::FailedCall, status, std::string(object), std::string(member));
+}
 
 RuntimeError::RuntimeError(ErrorKind kind, std::int32_t number, std::string object,
                            std::string member)
@@ -62,19 +66,22 @@ RuntimeError::RuntimeError(ErrorKind kind, std::int32_t number, std::string obje
 
 void checkStatus(std::string_view object, std::string_view member) {
   const Status status = backend().callStatus(object, member);
-  if (failed(status)) {
-    throw RuntimeError(ErrorKind::FailedCall, status, std::string(object), std::string(member));
-  }
+  if (failed(status)) throw RuntimeError::failedCall(status, object, member);
 }
 
 void checkFloat(float value) {
   // Single precision keeps what the flags would say in the value itself: an invalid operation
   // leaves NaN, an overflow or a division by zero leaves infinity.
-  if (!std::isfinite(value)) throw RuntimeError(ErrorKind::Overflow, 6, "", "");
+  if (!std::isfinite(value)) throw RuntimeError(ErrorKind::Overflow);
 }
 
 std::string errorMessage(const RuntimeError& error, std::uint16_t language) {
-  return language == kFrench ? frenchMessage(error) : englishMessage(error);
+  const ErrorEntry& entry = entryOf(error.kind());
+  const bool french = language == kFrench;
+  const std::string heading = french ? "Erreur d'exécution '" + numberText(error) + "' :\n\n"
+                                     : "Run-time error '" + numberText(error) + "':\n\n";
+  const std::string text = french ? entry.french : entry.english;
+  return heading + replaced(replaced(text, "%M", error.member()), "%O", error.object());
 }
 
 }  // namespace rt

@@ -1,5 +1,6 @@
 #include "runtime/form.h"
 
+#include <stdexcept>
 #include <utility>
 
 #include "runtime/error.h"
@@ -11,7 +12,37 @@ namespace {
 // What a form without a stored font draws with.
 const FontDescription kDefaultFont{"MS Sans Serif", 400, 8.25f, 0, false, false, false};
 
+ControlKind raiserOf(ControlEvent event) {
+  return event == ControlEvent::Timer ? ControlKind::Timer : ControlKind::CommandButton;
+}
+
 }  // namespace
+
+// Once the show is ending no event reaches the form any more; an error in a handler ends it.
+template <typename Handler>
+void Form::dispatch(Handler&& handler) {
+  if (ending_) return;
+  try {
+    handler();
+  } catch (...) {
+    leaving_ = std::current_exception();
+    endShow();
+  }
+}
+
+void Form::endShow() {
+  ending_ = true;
+  if (window_) window_->end();
+}
+
+template <typename Call>
+auto Form::onWindow(std::string_view member, Call&& call) const {
+  try {
+    return call();
+  } catch (const PlatformFailure& failure) {
+    throw RuntimeError::failedCall(failure.status(), name_, member);
+  }
+}
 
 Form::Form(std::string name, FormDescription description)
     : name_(std::move(name)),
@@ -19,21 +50,39 @@ Form::Form(std::string name, FormDescription description)
       font_(description_.font.value_or(kDefaultFont)),
       foreColor_(description_.foreColor.value_or(0)) {}
 
+Form::~Form() = default;
+
+// Create, timers, Load, show, run: the timers tick from the load on, their ticks wait for the
+// loop. The window goes when the show is over, however it ends.
 void Form::Show(ShowMode /*mode*/) {
   checkStatus(name_, "Show");
-  backend().runModal(*this);
+  struct Unload {
+    std::unique_ptr<Window>& window;
+    ~Unload() { window.reset(); }
+  } unload{window_};
+  onWindow("Show", [this] {
+    window_ = backend().createWindow(description_, *this);
+    startTimers();
+    dispatch([this] { Form_Load(); });
+    if (ending_) return;
+    window_->show();
+    window_->runUntilEnded();
+  });
   // A handler's error leaves Show here, once the event loop has returned.
   if (leaving_) std::rethrow_exception(std::exchange(leaving_, nullptr));
 }
 
+// A form that is not shown has its stored size.
 float Form::Width() const {
   checkStatus(name_, "Width");
-  return backend().width(*this);
+  if (!window_) return static_cast<float>(description_.width);
+  return onWindow("Width", [this] { return window_->outerWidth(); });
 }
 
 float Form::Height() const {
   checkStatus(name_, "Height");
-  return backend().height(*this);
+  if (!window_) return static_cast<float>(description_.height);
+  return onWindow("Height", [this] { return window_->outerHeight(); });
 }
 
 void Form::CurrentX(float x) {
@@ -58,46 +107,71 @@ StdFont& Form::Font() {
 
 void Form::PaintPicture(const Picture& picture, float X1, float Y1) {
   checkStatus(name_, "PaintPicture");
-  backend().paintPicture(*this, picture, X1, Y1);
+  if (!window_) return;
+  onWindow("PaintPicture", [&] { window_->paintPicture(picture, X1, Y1); });
 }
 
 void Form::Print(const std::string& text) {
   checkStatus(name_, "Print");
-  backend().print(*this, TextOut{text, currentX_, currentY_, foreColor_, font_.description()});
+  if (!window_) return;
+  onWindow("Print", [&] {
+    window_->print(PrintedText{text, currentX_, currentY_, foreColor_, font_.description()});
+  });
 }
 
-template <typename Handler>
-void Form::dispatch(Handler&& handler) {
-  if (leaving_) return;
-  try {
-    handler();
-  } catch (...) {
-    leaving_ = std::current_exception();
-    backend().endModal(*this);
+void Form::On(std::string_view control, ControlEvent event, std::function<void()> handler) {
+  const auto& controls = description_.controls;
+  for (std::size_t index = 0; index < controls.size(); ++index) {
+    if (controls[index].name == control && controls[index].kind == raiserOf(event)) {
+      bindings_.push_back({index, event, std::move(handler)});
+      return;
+    }
+  }
+  throw std::logic_error(name_ + " stores no control " + std::string(control) + " for the event");
+}
+
+void Form::startTimers() {
+  const auto& controls = description_.controls;
+  for (std::size_t index = 0; index < controls.size(); ++index) {
+    if (controls[index].kind == ControlKind::Timer && controls[index].interval > 0) {
+      window_->startTimer(index, controls[index].interval);
+    }
   }
 }
 
-void Form::raiseLoad() {
-  dispatch([this] { Form_Load(); });
+// Only a key that yields a character is a key press of the form.
+void Form::keyPressed(std::optional<char16_t> character) {
+  if (!character) return;
+  dispatch([this, keyAscii = static_cast<std::int16_t>(*character)]() mutable {
+    Form_KeyPress(keyAscii);
+  });
 }
 
-void Form::raiseKeyPress(std::int16_t keyAscii) {
-  dispatch([this, keyAscii]() mutable { Form_KeyPress(keyAscii); });
-}
-
-bool Form::raiseUnload() {
+// An unload that no handler cancels ends the show.
+void Form::closeRequested() {
   std::int16_t cancel = 0;
   dispatch([this, &cancel] { Form_Unload(cancel); });
-  return cancel == 0;
+  if (cancel == 0) endShow();
 }
 
-void Form::raiseLostFocus() {
-  dispatch([this] { Form_LostFocus(); });
+// The form loses the focus when its window, once active, gives way to another one; the focus
+// moving between its own controls does not deactivate the window.
+void Form::activationChanged(bool active) {
+  if (active) {
+    wasActive_ = true;
+  } else if (wasActive_) {
+    dispatch([this] { Form_LostFocus(); });
+  }
 }
 
-void Form::raiseControlEvent(std::string_view control, std::string_view event) {
-  dispatch(
-      [this, control, event] { ControlEvent(std::string(control) + "_" + std::string(event)); });
+void Form::controlClicked(std::size_t control) { raiseControlEvent(control, ControlEvent::Click); }
+
+void Form::timerDue(std::size_t control) { raiseControlEvent(control, ControlEvent::Timer); }
+
+void Form::raiseControlEvent(std::size_t control, ControlEvent event) {
+  for (const Binding& binding : bindings_) {
+    if (binding.control == control && binding.event == event) dispatch(binding.handler);
+  }
 }
 
 }  // namespace rt

@@ -46,18 +46,21 @@ enum class WindowStyle { FullScreen, Dialog };
 struct FormDescription {
   std::string caption;
   WindowStyle style;
-  std::optional<Colour> backColor;
-  std::optional<Colour> foreColor;
-  std::optional<FontDescription> font;
-  int left, top, width, height;
-  std::span<const std::uint8_t> icon;
-  std::span<const std::uint8_t> mouseIcon;
+  std::optional<Colour> backColor = {};
+  std::optional<Colour> foreColor = {};
+  std::optional<FontDescription> font = {};
+  int left = 0;
+  int top = 0;
+  int width = 0;
+  int height = 0;
+  std::span<const std::uint8_t> icon = {};
+  std::span<const std::uint8_t> mouseIcon = {};
   // Where that pointer points in its 32 x 32 image: an icon stores no hot spot of its own.
   struct HotSpot {
     int x = 0;
     int y = 0;
   } mouseHotSpot = {};
-  std::vector<ControlDescription> controls;
+  std::vector<ControlDescription> controls = {};
 };
 
 }  // namespace rt

@@ -18,7 +18,7 @@ std::int16_t ListImageCollection::Count() const {
 ListImage ListImageCollection::Item(const std::optional<std::int16_t>& index) const {
   checkStatus("IImages", "Item");
   if (!index || *index < 1 || static_cast<std::size_t>(*index) > pictures_.size()) {
-    throw RuntimeError(ErrorKind::IndexOutOfBounds, 35600, "IImages", "Item");
+    throw RuntimeError(ErrorKind::IndexOutOfBounds);
   }
   return ListImage(pictures_[static_cast<std::size_t>(*index) - 1]);
 }

@@ -8,7 +8,7 @@ namespace rt {
 std::int16_t roundToInteger(float value) {
   const float rounded = std::nearbyint(value);
   if (!(rounded >= -32768.0f && rounded <= 32767.0f)) {
-    throw RuntimeError(ErrorKind::Overflow, 6, "", "");
+    throw RuntimeError(ErrorKind::Overflow);
   }
   return static_cast<std::int16_t>(rounded);
 }

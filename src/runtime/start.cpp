@@ -1,8 +1,10 @@
 #include "runtime/start.h"
 
+#include <cstdio>
 #include <cstdlib>
 #include <exception>
 #include <new>
+#include <utility>
 
 #include "runtime/error.h"
 
@@ -13,20 +15,28 @@ Backend* current = nullptr;
 
 // A backend's end never returns; the abort only tells the compiler so.
 [[noreturn]] void endWith(int exitStatus) {
-  current->end(exitStatus);
+  backend().end(exitStatus);
   std::abort();
 }
 
 [[noreturn]] void report(const ProjectHeader& header, const RuntimeError& error) {
-  current->reportError(header.title, errorMessage(error, header.language));
+  backend().reportError(header.title, errorMessage(error, header.language));
   endWith(1);
 }
 
 }  // namespace
 
-void setBackend(Backend& backend) { current = &backend; }
+BackendScope::BackendScope(Backend& backend) : displaced_(std::exchange(current, &backend)) {}
 
-Backend& backend() { return *current; }
+BackendScope::~BackendScope() { current = displaced_; }
+
+Backend& backend() {
+  if (!current) {
+    std::fputs("no platform for the runtime\n", stderr);
+    std::abort();
+  }
+  return *current;
+}
 
 void startProgram(const ProjectHeader& header) {
   try {
@@ -34,9 +44,9 @@ void startProgram(const ProjectHeader& header) {
   } catch (const RuntimeError& error) {
     report(header, error);
   } catch (const std::bad_alloc&) {
-    report(header, RuntimeError(ErrorKind::OutOfMemory, 7, "", ""));
+    report(header, RuntimeError(ErrorKind::OutOfMemory));
   } catch (const std::exception&) {
-    report(header, RuntimeError(ErrorKind::Internal, 51, "", ""));
+    report(header, RuntimeError(ErrorKind::Internal));
   }
   endWith(0);
 }

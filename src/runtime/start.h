@@ -5,7 +5,19 @@
 
 namespace rt {
 
-void setBackend(Backend& backend);
+// Makes backend the runtime's platform while it lives.
+class BackendScope {
+ public:
+  explicit BackendScope(Backend& backend);
+  ~BackendScope();
+  BackendScope(const BackendScope&) = delete;
+  BackendScope& operator=(const BackendScope&) = delete;
+
+ private:
+  Backend* displaced_;
+};
+
+// The platform in place; there must be one.
 Backend& backend();
 
 // Runs the project's startup procedure; an error that leaves it is reported in the project's

@@ -33,7 +33,9 @@ std::string quotation(std::int16_t choice) {
 teskf::teskf() : teskf(rt::ImageList(resources::spacePictures())) {}
 
 teskf::teskf(rt::ImageList pictures)
-    : rt::Form("teskf", teskfDescription()), ImageList1(std::move(pictures)) {}
+    : rt::Form("teskf", teskfDescription()), ImageList1(std::move(pictures)) {
+  On("Timer1", rt::ControlEvent::Timer, [this] { Timer1_Timer(); });
+}
 
 void teskf::Form_Load() {
   picindex = 1;
@@ -43,10 +45,6 @@ void teskf::Form_Load() {
 void teskf::Form_KeyPress(std::int16_t& /*KeyAscii*/) { rt::End(); }
 
 void teskf::Form_Unload(std::int16_t& /*Cancel*/) { rt::End(); }
-
-void teskf::ControlEvent(std::string_view handler) {
-  if (handler == "Timer1_Timer") Timer1_Timer();
-}
 
 void teskf::Timer1_Timer() { changepic(); }
 
@@ -59,6 +57,7 @@ void teskf::changepic() {
 void teskf::paintNextPicture() {
   picindex = advanced(*picindex, ImageList1.ListImages().Count());
   const rt::Picture& picture = ImageList1.ListImages().Item(picindex).Picture();
+  // Each size is read before its draw, and y is worked out and checked before x.
   const float width = Width();
   const float r1 = rt::Rnd();
   const float height = Height();
@@ -102,6 +101,7 @@ void teskf::colourText() {
   rt::checkFloat(green);
   const float blue = r7 * 255.0f;
   rt::checkFloat(blue);
+  // Rounded in the order blue, green, red.
   const std::int16_t blueComponent = rt::roundToInteger(blue);
   const std::int16_t greenComponent = rt::roundToInteger(green);
   const std::int16_t redComponent = rt::roundToInteger(red);

@@ -2,7 +2,6 @@
 
 #include <cstdint>
 #include <optional>
-#include <string_view>
 
 #include "runtime/form.h"
 #include "runtime/image_list.h"
@@ -18,7 +17,6 @@ class teskf : public rt::Form {
   void Form_Load() override;
   void Form_KeyPress(std::int16_t& KeyAscii) override;
   void Form_Unload(std::int16_t& Cancel) override;
-  void ControlEvent(std::string_view handler) override;
 
  private:
   void Timer1_Timer();

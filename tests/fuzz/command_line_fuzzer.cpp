@@ -7,13 +7,22 @@
 #include "recording_backend.h"
 #include "resources/stored_data.h"
 #include "runtime/start.h"
-#include "runtime/text.h"
 
 namespace {
 
+// A switch's bytes are ASCII, and no byte of a longer UTF-8 sequence is: a search of the bytes,
+// either case of the letter, finds exactly the switches the program must see.
+bool holdsSwitch(const std::string& commandLine, char letter) {
+  for (std::size_t at = 0; at + 1 < commandLine.size(); ++at) {
+    const char next = commandLine[at + 1];
+    if (commandLine[at] == '/' && (next == letter || next == letter - 'a' + 'A')) return true;
+  }
+  return false;
+}
+
 std::string expectedCourse(const std::string& commandLine) {
-  if (rt::InStr(1, commandLine, "/c", rt::CompareMode::Text) != 0) return "show Form1";
-  if (rt::InStr(1, commandLine, "/s", rt::CompareMode::Text) != 0) return "show teskf";
+  if (holdsSwitch(commandLine, 'c')) return "show Skarvelunde Screen Saver";
+  if (holdsSwitch(commandLine, 's')) return "show Tesk screen saver";
   return "end 0";
 }
 

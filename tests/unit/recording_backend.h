@@ -1,19 +1,21 @@
 #pragma once
 
 #include <functional>
+#include <optional>
 #include <set>
 #include <string>
 #include <vector>
 
 #include "runtime/backend.h"
-#include "runtime/form.h"
+#include "runtime/start.h"
 
 // Thrown where the program would end, so a test can see how it ended.
 struct ProgramEnded {
   int exitStatus;
 };
 
-// A platform in memory: records what the program does and lets a test drive the window.
+// A platform in memory, in place while it lives: records what the program does and lets a test
+// drive the shown window through its events.
 class RecordingBackend : public rt::Backend {
  public:
   struct Paint {
@@ -24,35 +26,44 @@ class RecordingBackend : public rt::Backend {
     float y;
   };
 
-  RecordingBackend();
-  ~RecordingBackend() override;
+  // The status of a refused window operation ("window.show", "window.paintPicture", ...).
+  static constexpr rt::Status kRefused = static_cast<rt::Status>(0x80070008u);
 
   std::string commandLineText;
   float windowWidth = 28800;   // 1920 pixels at 96 dpi
   float windowHeight = 16200;  // 1080 pixels
-  // Calls, as "object.member", whose status is a failure.
+  // Calls, as "object.member", whose status is a failure; "window.operation" for the window's.
   std::set<std::string> failing;
 
-  // What happened, in order: "created Form1", "show Form1", "load Form1", "end 0", ...
+  // What happened, in order: "created Form1", "show Form1's caption", "end 0", ...
   std::vector<std::string> log;
   std::vector<Paint> paints;
-  std::vector<rt::TextOut> prints;
+  std::vector<rt::PrintedText> prints;
   std::vector<std::string> errors;
 
-  // Runs while a form is shown modally: the test's script of events.
-  std::function<void(rt::Form&)> whileShown;
+  // Runs while a window is shown: the test's script of events.
+  std::function<void()> whileShown;
+
+  // The shown window's events, by control name where they come from a control.
+  void tick(const std::string& timer);
+  void click(const std::string& button);
+  void key(std::optional<char16_t> character);
+  void close();
+  void activate(bool active);
 
   std::string commandLine() override;
-  void runModal(rt::Form& form) override;
-  void endModal(rt::Form& form) override;
-  float width(const rt::Form& form) override;
-  float height(const rt::Form& form) override;
-  void paintPicture(rt::Form& form, const rt::Picture& picture, float x, float y) override;
-  void print(rt::Form& form, const rt::TextOut& text) override;
+  std::unique_ptr<rt::Window> createWindow(const rt::FormDescription& description,
+                                           rt::WindowEvents& events) override;
   rt::Status callStatus(std::string_view object, std::string_view member) override;
   void reportError(const std::string& title, const std::string& message) override;
   [[noreturn]] void end(int exitStatus) override;
 
  private:
-  std::set<const rt::Form*> ended_;
+  friend class RecordingWindow;
+  std::size_t controlIndex(const std::string& name) const;
+  void refuseIfFailing(const std::string& operation) const;
+
+  rt::BackendScope scope_{*this};
+  const rt::FormDescription* shown_ = nullptr;
+  rt::WindowEvents* events_ = nullptr;
 };

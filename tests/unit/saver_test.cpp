@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -16,13 +17,14 @@ class SaverTest : public testing::Test {
  protected:
   // Shows the window and fires n ticks of Timer1, as the message loop would.
   void runTicks(teskf& window, int ticks) {
-    backend.whileShown = [ticks](rt::Form& form) {
-      for (int i = 0; i < ticks; ++i) form.raiseControlEvent("Timer1", "Timer");
+    backend.whileShown = [this, ticks] {
+      for (int i = 0; i < ticks; ++i) backend.tick("Timer1");
     };
     window.Show(rt::ShowMode::Modal);
   }
 
   RecordingBackend backend;
+  ScriptedDraws draws;
   std::vector<rt::Picture> pictures = resources::spacePictures();
 };
 
@@ -35,7 +37,7 @@ TEST_F(SaverTest, TicksStepThroughPicturesAndQuotationsFromTheSecond) {
     EXPECT_EQ(backend.paints[tick - 1].pictureData, pictures[tick % 4].rows()) << tick;
     EXPECT_EQ(backend.prints[tick - 1].text, kQuotations[tick % 6]) << tick;
   }
-  EXPECT_EQ(drawsTaken(), 12 * 8);
+  EXPECT_EQ(draws.taken(), 12 * 8);
 }
 
 TEST_F(SaverTest, NothingIsDrawnBeforeTheFirstTick) {
@@ -63,7 +65,7 @@ class SaverDrawTest : public SaverTest, public testing::WithParamInterface<Draw>
 
 TEST_P(SaverDrawTest, PlacesColoursAndSizesFromTheDraws) {
   const float r = GetParam().value;
-  scriptDraws(std::vector<float>(8, r));
+  draws.script(std::vector<float>(8, r));
   backend.windowWidth = 28800;
   backend.windowHeight = 16200;
   teskf window;
@@ -74,7 +76,7 @@ TEST_P(SaverDrawTest, PlacesColoursAndSizesFromTheDraws) {
   EXPECT_FLOAT_EQ(paint.y, 8100.0f * r);
   EXPECT_LT(paint.x, 14400.0f);
   EXPECT_LT(paint.y, 8100.0f);
-  const rt::TextOut& text = backend.prints.at(0);
+  const rt::PrintedText& text = backend.prints.at(0);
   EXPECT_FLOAT_EQ(text.x, r * 28800.0f / 2.0f);
   EXPECT_FLOAT_EQ(text.y, r * 16200.0f);
   const std::int16_t c = GetParam().component;
@@ -88,7 +90,7 @@ TEST_P(SaverDrawTest, PlacesColoursAndSizesFromTheDraws) {
 INSTANTIATE_TEST_SUITE_P(Edges, SaverDrawTest, testing::ValuesIn(kDraws));
 
 TEST_F(SaverTest, EachDrawGoesToItsOwnValue) {
-  scriptDraws({0.25f, 0.5f, 0.75f, 0.125f, 1.0f / 255, 2.0f / 255, 3.0f / 255, 0.5f});
+  draws.script({0.25f, 0.5f, 0.75f, 0.125f, 1.0f / 255, 2.0f / 255, 3.0f / 255, 0.5f});
   teskf window;
   runTicks(window, 1);
   EXPECT_EQ(backend.paints.at(0).x, 3600.0f);
@@ -101,13 +103,13 @@ TEST_F(SaverTest, EachDrawGoesToItsOwnValue) {
 
 TEST_F(SaverTest, SizeIsReadOnEveryTick) {
   teskf window;
-  backend.whileShown = [this](rt::Form& form) {
-    form.raiseControlEvent("Timer1", "Timer");
+  backend.whileShown = [this] {
+    backend.tick("Timer1");
     backend.windowWidth = 1000;
     backend.windowHeight = 500;
-    form.raiseControlEvent("Timer1", "Timer");
+    backend.tick("Timer1");
   };
-  scriptDraws(std::vector<float>(16, 0.5f));
+  draws.script(std::vector<float>(16, 0.5f));
   window.Show(rt::ShowMode::Modal);
   EXPECT_EQ(backend.paints.at(1).x, 250.0f);
   EXPECT_EQ(backend.paints.at(1).y, 125.0f);
@@ -121,43 +123,60 @@ TEST_F(SaverTest, AListOfOnePicturePaintsItOnEveryTick) {
 
 TEST_F(SaverTest, CharacterKeyEndsTheProgramWithoutUnloading) {
   teskf window;
-  backend.whileShown = [](rt::Form& form) {
-    form.raiseKeyPress('a');
-    form.raiseControlEvent("Timer1", "Timer");
+  backend.whileShown = [this] {
+    backend.key(std::nullopt);  // a key that yields no character is no key press
+    backend.tick("Timer1");
+    backend.key(u'a');
+    backend.tick("Timer1");
   };
   EXPECT_THROW(window.Show(rt::ShowMode::Modal), ProgramEnded);
-  EXPECT_EQ(backend.log.at(1), "end 0");
-  EXPECT_TRUE(backend.paints.empty());
+  EXPECT_EQ(std::ranges::count(backend.log, "end 0"), 1);
+  EXPECT_EQ(backend.paints.size(), 1u);
 }
 
 TEST_F(SaverTest, UnloadEndsTheProgram) {
   teskf window;
-  backend.whileShown = [](rt::Form& form) { form.raiseUnload(); };
+  backend.whileShown = [this] { backend.close(); };
   EXPECT_THROW(window.Show(rt::ShowMode::Modal), ProgramEnded);
-  EXPECT_EQ(backend.log.at(1), "end 0");
+  EXPECT_EQ(std::ranges::count(backend.log, "end 0"), 1);
 }
 
 struct Failure {
-  const char* call;
-  std::size_t paints;  // what was drawn before the failure stays drawn
+  const char* failing;   // the refused call, the runtime's or the window's
+  const char* reported;  // the call the error names
+  std::size_t paints;    // what was drawn before the failure stays drawn
 };
 
+// Every checked call of a tick, in its order.
 const Failure kFailures[] = {
-    {"IImages.Count", 0},      {"IImages.Item", 0},    {"IImage.Picture", 0}, {"teskf.Width", 0},
-    {"teskf.PaintPicture", 0}, {"teskf.ForeColor", 1}, {"Font.Size", 1},      {"teskf.Print", 1},
+    {"ImageList.ListImages", "ImageList.ListImages", 0},
+    {"IImages.Count", "IImages.Count", 0},
+    {"IImages.Item", "IImages.Item", 0},
+    {"IImage.Picture", "IImage.Picture", 0},
+    {"teskf.Width", "teskf.Width", 0},
+    {"teskf.Height", "teskf.Height", 0},
+    {"teskf.PaintPicture", "teskf.PaintPicture", 0},
+    {"window.paintPicture", "teskf.PaintPicture", 0},
+    {"teskf.CurrentX", "teskf.CurrentX", 1},
+    {"teskf.CurrentY", "teskf.CurrentY", 1},
+    {"teskf.ForeColor", "teskf.ForeColor", 1},
+    {"teskf.Font", "teskf.Font", 1},
+    {"Font.Size", "Font.Size", 1},
+    {"teskf.Print", "teskf.Print", 1},
+    {"window.print", "teskf.Print", 1},
 };
 
 class SaverFailureTest : public SaverTest, public testing::WithParamInterface<Failure> {};
 
 TEST_P(SaverFailureTest, FailingCallLeavesTheTickWithTheRuntimeError) {
-  backend.failing = {GetParam().call};
+  backend.failing = {GetParam().failing};
   teskf window;
   try {
     runTicks(window, 2);
     FAIL() << "no error";
   } catch (const rt::RuntimeError& error) {
     EXPECT_EQ(error.kind(), rt::ErrorKind::FailedCall);
-    EXPECT_EQ(error.object() + "." + error.member(), GetParam().call);
+    EXPECT_EQ(error.object() + "." + error.member(), GetParam().reported);
   }
   EXPECT_EQ(backend.paints.size(), GetParam().paints);
   EXPECT_TRUE(backend.prints.empty());
@@ -179,5 +198,27 @@ TEST_F(SaverTest, NonFiniteSizeRaisesTheFloatingPointError) {
     EXPECT_TRUE(backend.paints.empty());
   }
 }
+
+// A value computed from the draw at that position is not finite: the error is raised before
+// the value is used, so nothing is drawn from it.
+class SaverFloatCheckTest : public SaverTest, public testing::WithParamInterface<int> {};
+
+TEST_P(SaverFloatCheckTest, EachComputedValueIsCheckedBeforeUse) {
+  const int position = GetParam();
+  std::vector<float> script(8, 0.5f);
+  script[static_cast<std::size_t>(position)] = std::nanf("");
+  draws.script(script);
+  teskf window;
+  try {
+    runTicks(window, 1);
+    FAIL() << "no error";
+  } catch (const rt::RuntimeError& error) {
+    EXPECT_EQ(error.kind(), rt::ErrorKind::Overflow);
+  }
+  EXPECT_EQ(backend.paints.size(), position < 2 ? 0u : 1u);
+  EXPECT_TRUE(backend.prints.empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(Draws, SaverFloatCheckTest, testing::Range(0, 8));
 
 }  // namespace

@@ -1,26 +1,12 @@
 #include "scripted_random.h"
 
-#include <cstddef>
-
-#include "runtime/maths.h"
-
-namespace {
-
-std::vector<float> script;
-std::size_t taken = 0;
-
-}  // namespace
-
-void scriptDraws(std::vector<float> draws) {
-  script = std::move(draws);
-  taken = 0;
+void ScriptedDraws::script(std::vector<float> draws) {
+  script_ = std::move(draws);
+  taken_ = 0;
 }
 
-int drawsTaken() { return static_cast<int>(taken); }
-
-// Replaces the runtime's generator in the unit tests, so a test chooses every draw.
-float rt::Rnd() {
-  const float draw = taken < script.size() ? script[taken] : 0.0f;
-  ++taken;
+float ScriptedDraws::next() {
+  const float draw = taken_ < script_.size() ? script_[taken_] : 0.0f;
+  ++taken_;
   return draw;
 }
