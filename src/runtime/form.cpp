@@ -56,10 +56,14 @@ Form::~Form() = default;
 // loop. The window goes when the show is over, however it ends.
 void Form::Show(ShowMode /*mode*/) {
   checkStatus(name_, "Show");
+  // No event reaches the form from a window going away.
   struct Unload {
-    std::unique_ptr<Window>& window;
-    ~Unload() { window.reset(); }
-  } unload{window_};
+    Form& form;
+    ~Unload() {
+      form.ending_ = true;
+      form.window_.reset();
+    }
+  } unload{*this};
   onWindow("Show", [this] {
     window_ = backend().createWindow(description_, *this);
     startTimers();

@@ -33,7 +33,7 @@ const Placed kPlaced[] = {
 
 TEST(DialogWindowTest, ControlsStandAtTheirStoredPlacesTheEarlierInFront) {
   TestForm form(form1Description());
-  form.showWhile([&form](rt::FormWindow& window) {
+  form.showWhile([&form](rt::qt::FormWindow& window) {
     ASSERT_EQ(window.dotsPerInch(), 96);
     EXPECT_EQ(window.size(), QSize(318, 287));
     EXPECT_EQ(window.windowTitle(), "Skarvelunde Screen Saver");
@@ -51,20 +51,18 @@ TEST(DialogWindowTest, ControlsStandAtTheirStoredPlacesTheEarlierInFront) {
     // The button over Frame1, and Frame2 over Frame1's bottom edge.
     EXPECT_EQ(window.childAt(272, 84)->objectName(), "Command1");
     EXPECT_EQ(window.childAt(150, 104)->objectName(), "Frame2");
-    testBackend().endModal(form);
   });
 }
 
 TEST(DialogWindowTest, CaptionsShowTheirAmpersandsAsStoredTheTextBoxItsLines) {
   TestForm form(form1Description());
-  form.showWhile([&form](rt::FormWindow& window) {
+  form.showWhile([&form](rt::qt::FormWindow& window) {
     EXPECT_EQ(window.findChild<QGroupBox*>("Frame1")->title(), "Lite Version");
     EXPECT_TRUE(window.findChild<QLabel*>("Label2")->text().startsWith("Quendral & Cie / "));
     EXPECT_EQ(window.findChild<QPushButton*>("Command1")->text(), "&OK");
     const auto* text = window.findChild<QPlainTextEdit*>("Text1");
     EXPECT_EQ(text->document()->findBlockByNumber(0).text(), "Quendral & Cie");
     EXPECT_EQ(text->document()->findBlockByNumber(4).text(), "France");
-    testBackend().endModal(form);
   });
 }
 
@@ -104,7 +102,8 @@ const std::vector<Keys> kKeys = {
 TEST(DialogWindowTest, FocusStartsOnOkTabMovesItAndOnlyTheFocusedButtonPresses) {
   for (const Keys& keys : kKeys) {
     TestForm form(form1Description());
-    form.showWhile([&](rt::FormWindow& window) {
+    form.record("Command1", rt::ControlEvent::Click);
+    form.showWhile([&](rt::qt::FormWindow& window) {
       form.events.clear();
       for (const KeyStroke& stroke : keys.strokes) {
         QTest::keyClick(QApplication::focusWidget(), stroke.key, stroke.modifiers);
@@ -113,7 +112,6 @@ TEST(DialogWindowTest, FocusStartsOnOkTabMovesItAndOnlyTheFocusedButtonPresses) 
       QTest::qWait(kClickShown);
       EXPECT_EQ(QApplication::focusWidget()->objectName(), keys.focusAfter) << keys.what;
       EXPECT_TRUE(window.isVisible()) << keys.what;
-      testBackend().endModal(form);
     });
     EXPECT_EQ(form.events, keys.events) << keys.what;
   }
@@ -121,24 +119,23 @@ TEST(DialogWindowTest, FocusStartsOnOkTabMovesItAndOnlyTheFocusedButtonPresses) 
 
 TEST(DialogWindowTest, AnotherWindowBecomingActiveIsTheFormsLossOfFocus) {
   TestForm form(form1Description());
-  form.showWhile([&form](rt::FormWindow&) {
+  form.showWhile([&form](rt::qt::FormWindow&) {
     form.events.clear();
     QWidget other;
     other.show();
     other.activateWindow();
     EXPECT_TRUE(QTest::qWaitForWindowActive(&other));
     EXPECT_EQ(form.events, std::vector<std::string>{"LostFocus"});
-    testBackend().endModal(form);
   });
 }
 
 TEST(DialogWindowTest, ClickingOkRaisesItsClick) {
   TestForm form(form1Description());
-  form.showWhile([&form](rt::FormWindow& window) {
+  form.record("Command1", rt::ControlEvent::Click);
+  form.showWhile([&form](rt::qt::FormWindow& window) {
     form.events.clear();
     QTest::mouseClick(window.findChild<QPushButton*>("Command1"), Qt::LeftButton);
     EXPECT_EQ(form.events, std::vector<std::string>{"Command1_Click"});
-    testBackend().endModal(form);
   });
 }
 

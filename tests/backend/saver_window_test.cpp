@@ -1,3 +1,5 @@
+#include "runtime/qt/saver_window.h"
+
 #include <gtest/gtest.h>
 
 #include <QGuiApplication>
@@ -43,7 +45,11 @@ std::vector<std::uint8_t> bmpFile(int width, int height, std::function<QRgb(int,
 
 QRgb gradient(int x, int y) { return qRgb(10 * x + 1, 20 * y + 3, 77); }
 
-const QImage& retained(const rt::Form& form) { return *testBackend().retainedImage(form); }
+rt::qt::SaverWindow& saver(rt::qt::FormWindow& window) {
+  return static_cast<rt::qt::SaverWindow&>(window);
+}
+
+const QImage& retained(rt::qt::FormWindow& window) { return saver(window).image(); }
 
 // Where colour occurs in the rectangle, or an empty rectangle.
 QRect boundsOf(const QImage& image, QRgb colour) {
@@ -58,16 +64,15 @@ QRect boundsOf(const QImage& image, QRgb colour) {
 
 TEST(SaverWindowTest, CoversThePrimaryScreenInBlackUnderTheTickPointer) {
   TestForm form(teskfDescription());
-  form.showWhile([&form](rt::FormWindow& window) {
+  form.showWhile([&form](rt::qt::FormWindow& window) {
     const QRect screen = QGuiApplication::primaryScreen()->geometry();
     EXPECT_EQ(window.geometry(), screen);
     EXPECT_FLOAT_EQ(form.Width(), rt::twipsFromPixels(screen.width(), window.dotsPerInch()));
     EXPECT_FLOAT_EQ(form.Height(), rt::twipsFromPixels(screen.height(), window.dotsPerInch()));
-    EXPECT_EQ(retained(form).size(), screen.size());
-    EXPECT_EQ(boundsOf(retained(form), qRgb(0, 0, 0)), QRect(QPoint(0, 0), screen.size()));
+    EXPECT_EQ(retained(window).size(), screen.size());
+    EXPECT_EQ(boundsOf(retained(window), qRgb(0, 0, 0)), QRect(QPoint(0, 0), screen.size()));
     EXPECT_EQ(window.cursor().pixmap().size(), QSize(32, 32));
     EXPECT_EQ(window.cursor().hotSpot(), QPoint(14, 28));
-    testBackend().endModal(form);
   });
 }
 
@@ -76,12 +81,12 @@ TEST(SaverWindowTest, PictureLandsUnscaledAtItsPixelAndIsDecodedOnce) {
   const std::vector<std::uint8_t> file = bmpFile(5, 3, gradient);
   const rt::Picture picture(file);
   TestForm form(teskfDescription());
-  form.showWhile([&](rt::FormWindow& window) {
-    const std::size_t decodedBefore = testBackend().decodedPictureCount();
+  form.showWhile([&](rt::qt::FormWindow& window) {
+    const std::size_t decodedBefore = saver(window).decodedPictureCount();
     const float twipsPerPixel = 1440.0f / static_cast<float>(window.dotsPerInch());
     form.PaintPicture(picture, 100.99f * twipsPerPixel, 50.5f * twipsPerPixel);
     form.PaintPicture(picture, 0, 0);
-    const QImage& image = retained(form);
+    const QImage& image = retained(window);
     for (int y = 0; y < 3; ++y) {
       for (int x = 0; x < 5; ++x) {
         EXPECT_EQ(image.pixel(100 + x, 50 + y), gradient(x, y)) << x << "," << y;
@@ -89,8 +94,7 @@ TEST(SaverWindowTest, PictureLandsUnscaledAtItsPixelAndIsDecodedOnce) {
       }
     }
     EXPECT_EQ(boundsOf(image, gradient(0, 0)), QRect(0, 0, 101, 51));
-    EXPECT_EQ(testBackend().decodedPictureCount(), decodedBefore + 1);
-    testBackend().endModal(form);
+    EXPECT_EQ(saver(window).decodedPictureCount(), decodedBefore + 1);
   });
 }
 
@@ -99,7 +103,7 @@ TEST(SaverWindowTest, TextStartsWithItsCellTopAtThePositionOverWhatLiesBeneath) 
   const std::vector<std::uint8_t> file = bmpFile(300, 80, [ground](int, int) { return ground; });
   const rt::Picture picture(file);
   TestForm form(teskfDescription());
-  form.showWhile([&](rt::FormWindow& window) {
+  form.showWhile([&](rt::qt::FormWindow& window) {
     const float twipsPerPixel = 1440.0f / static_cast<float>(window.dotsPerInch());
     form.PaintPicture(picture, 200 * twipsPerPixel, 100 * twipsPerPixel);
     form.CurrentX(200 * twipsPerPixel);
@@ -108,14 +112,13 @@ TEST(SaverWindowTest, TextStartsWithItsCellTopAtThePositionOverWhatLiesBeneath) 
     form.Font().Size(30);
     form.Print("Mm Mm");
 
-    const QRect text = boundsOf(retained(form), qRgb(255, 128, 0));
+    const QRect text = boundsOf(retained(window), qRgb(255, 128, 0));
     ASSERT_FALSE(text.isEmpty());
     EXPECT_GE(text.left(), 199);
     EXPECT_GE(text.top(), 100);
     EXPECT_LT(text.bottom(), 100 + 60);
     // Between the letters the picture still shows: the text has no background.
-    EXPECT_FALSE(boundsOf(retained(form).copy(text), ground).isEmpty());
-    testBackend().endModal(form);
+    EXPECT_FALSE(boundsOf(retained(window).copy(text), ground).isEmpty());
   });
 }
 
@@ -123,14 +126,13 @@ TEST(SaverWindowTest, RepaintBringsBackWhatWasDrawn) {
   const std::vector<std::uint8_t> file = bmpFile(5, 3, gradient);
   const rt::Picture picture(file);
   TestForm form(teskfDescription());
-  form.showWhile([&](rt::FormWindow& window) {
+  form.showWhile([&](rt::qt::FormWindow& window) {
     form.PaintPicture(picture, 0, 0);
     window.hide();
     window.show();
     const QImage shown = window.grab().toImage();
     EXPECT_EQ(shown.pixel(4, 2), gradient(4, 2));
     EXPECT_EQ(shown.pixel(5, 3), qRgb(0, 0, 0));
-    testBackend().endModal(form);
   });
 }
 
@@ -160,7 +162,7 @@ const Key kKeys[] = {
 
 TEST(SaverWindowTest, OnlyKeysThatYieldACharacterArePressed) {
   TestForm form(teskfDescription());
-  form.showWhile([&form](rt::FormWindow& window) {
+  form.showWhile([&form](rt::qt::FormWindow& window) {
     for (const Key& key : kKeys) {
       form.events.clear();
       QTest::sendKeyEvent(QTest::Click, &window, key.key, key.text, key.modifiers);
@@ -170,7 +172,6 @@ TEST(SaverWindowTest, OnlyKeysThatYieldACharacterArePressed) {
     QTest::mouseClick(&window, Qt::LeftButton);
     QTest::mouseMove(&window, QPoint(10, 10));
     EXPECT_TRUE(form.events.empty());
-    testBackend().endModal(form);
   });
 }
 

@@ -2,30 +2,46 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QTest>
 #include <QTimer>
 
+#include "runtime/start.h"
+
 namespace {
 
-// A script that forgets to end the show fails the test instead of hanging it.
+// A script that hangs fails the test instead of hanging it.
 constexpr int kGuardMilliseconds = 10000;
 
 }  // namespace
 
-rt::QtBackend& testBackend() {
+rt::qt::QtBackend& testBackend() {
   static int argc = 1;
   static char name[] = "backend_tests";
   static char* argv[] = {name, nullptr};
   // Never destroyed: the application it creates must not be torn down among the statics.
-  static rt::QtBackend* const backend = new rt::QtBackend(argc, argv);
-  rt::setBackend(*backend);
+  static rt::qt::QtBackend* const backend = new rt::qt::QtBackend(argc, argv);
+  static const rt::BackendScope* const platform = new rt::BackendScope(*backend);
+  (void)platform;
   return *backend;
+}
+
+rt::qt::FormWindow& shownWindow() {
+  for (QWidget* widget : QApplication::topLevelWidgets()) {
+    if (auto* window = qobject_cast<rt::qt::FormWindow*>(widget)) return *window;
+  }
+  throw std::logic_error("no form is shown");
 }
 
 TestForm::TestForm(rt::FormDescription description, bool cancelUnload)
     : rt::Form("TestForm", std::move(description)), cancelUnload_(cancelUnload) {}
 
-void TestForm::showWhile(std::function<void(rt::FormWindow&)> script) {
+void TestForm::record(const std::string& control, rt::ControlEvent event) {
+  const std::string name = control + (event == rt::ControlEvent::Click ? "_Click" : "_Timer");
+  On(control, event, [this, name] { events.push_back(name); });
+}
+
+void TestForm::showWhile(std::function<void(rt::qt::FormWindow&)> script) {
   script_ = std::move(script);
   testBackend();
   Show(rt::ShowMode::Modal);
@@ -33,15 +49,18 @@ void TestForm::showWhile(std::function<void(rt::FormWindow&)> script) {
 
 void TestForm::Form_Load() {
   events.push_back("Load");
-  rt::FormWindow* window = testBackend().window(*this);
-  ASSERT_NE(window, nullptr);
+  rt::qt::FormWindow* window = &shownWindow();
   QTimer::singleShot(0, window, [this, window] {
+    struct EndShow {
+      rt::qt::FormWindow* window;
+      ~EndShow() { window->end(); }
+    } endShow{window};
     EXPECT_TRUE(QTest::qWaitForWindowActive(window));
     script_(*window);
   });
-  QTimer::singleShot(kGuardMilliseconds, window, [this] {
+  QTimer::singleShot(kGuardMilliseconds, window, [window] {
     ADD_FAILURE() << "the show did not end";
-    testBackend().endModal(*this);
+    window->end();
   });
 }
 
@@ -55,5 +74,3 @@ void TestForm::Form_Unload(std::int16_t& Cancel) {
 }
 
 void TestForm::Form_LostFocus() { events.push_back("LostFocus"); }
-
-void TestForm::ControlEvent(std::string_view handler) { events.emplace_back(handler); }

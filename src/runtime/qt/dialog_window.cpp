@@ -10,10 +10,11 @@
 #include <algorithm>
 #include <vector>
 
+#include "runtime/dialog_layout.h"
 #include "runtime/qt/ico.h"
 #include "runtime/twips.h"
 
-namespace rt {
+namespace rt::qt {
 namespace {
 
 QString qText(const std::string& text) {
@@ -45,10 +46,6 @@ QFont defaultFont() {
   return font;
 }
 
-bool takesFocus(ControlKind kind) {
-  return kind == ControlKind::TextBox || kind == ControlKind::CommandButton;
-}
-
 QWidget* textBox(const ControlDescription& control, QWidget* container) {
   auto* box = new QPlainTextEdit(container);
   box->setPlainText(qText(control.caption).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
@@ -63,33 +60,26 @@ QWidget* textBox(const ControlDescription& control, QWidget* container) {
 
 }  // namespace
 
-DialogWindow::DialogWindow(Form& form) : FormWindow(form) {
-  const FormDescription& description = form.description();
-  setWindowIcon(rt::windowIcon(description.icon));
+DialogWindow::DialogWindow(const FormDescription& description, WindowEvents& events)
+    : FormWindow(description, events) {
+  setWindowIcon(qt::windowIcon(description.icon));
   setFont(defaultFont());
-  setGeometry(pixels(description.left), pixels(description.top), pixels(description.width),
-              pixels(description.height));
+  setGeometry(pixelRect(description.left, description.top, description.width, description.height));
   setFixedSize(size());
-  // Frames first, so that every control finds its container.
-  for (const bool frames : {true, false}) {
-    for (const ControlDescription& control : description.controls) {
-      if ((control.kind == ControlKind::Frame) == frames)
-        createControl(control, containerOf(control));
-    }
+  // Back to front: each new control lies in front of its siblings, and a frame comes first.
+  std::vector<QWidget*> widgets(description.controls.size(), nullptr);
+  for (const std::size_t index : dialog::stackingOrder(description)) {
+    const std::optional<std::size_t> container = dialog::containerOf(description, index);
+    widgets[index] =
+        createControl(description.controls[index], index, container ? widgets[*container] : this);
   }
-  // Where controls overlap the earlier one lies in front.
-  for (const ControlDescription& control : description.controls) {
-    if (auto* widget = findChild<QWidget*>(qText(control.name))) widget->lower();
-  }
-  orderTabs();
+  orderTabs(dialog::tabOrder(description), widgets);
 }
 
-void DialogWindow::showAsForm() {
-  show();
-  activateWindow();
-}
+void DialogWindow::showAsForm() { QWidget::show(); }
 
-QWidget* DialogWindow::createControl(const ControlDescription& control, QWidget* container) {
+QWidget* DialogWindow::createControl(const ControlDescription& control, std::size_t index,
+                                     QWidget* container) {
   QWidget* widget = nullptr;
   switch (control.kind) {
     case ControlKind::Frame:
@@ -107,9 +97,8 @@ QWidget* DialogWindow::createControl(const ControlDescription& control, QWidget*
       auto* button = new QPushButton(qText(control.caption), container);
       // Enter presses the button while it has the focus, as Space does; it is no default button.
       button->setAutoDefault(true);
-      const std::string name = control.name;
       connect(button, &QPushButton::clicked, this,
-              [this, name] { form().raiseControlEvent(name, "Click"); });
+              [this, index] { events().controlClicked(index); });
       widget = button;
       break;
     }
@@ -120,40 +109,28 @@ QWidget* DialogWindow::createControl(const ControlDescription& control, QWidget*
   widget->setObjectName(qText(control.name));
   // A frame's style sheet would hand its controls the application's font instead of the form's.
   widget->setFont(font());
-  widget->setFocusPolicy(takesFocus(control.kind) ? Qt::StrongFocus : Qt::NoFocus);
-  widget->setGeometry(pixels(control.left), pixels(control.top), pixels(control.width),
-                      pixels(control.height));
+  widget->setFocusPolicy(dialog::takesFocus(control.kind) ? Qt::StrongFocus : Qt::NoFocus);
+  widget->setGeometry(pixelRect(control.left, control.top, control.width, control.height));
   return widget;
 }
 
-// A control that names no frame of the form lies on the client area.
-QWidget* DialogWindow::containerOf(const ControlDescription& control) {
-  if (control.container.empty()) return this;
-  auto* frame = findChild<QGroupBox*>(qText(control.container));
-  return frame ? static_cast<QWidget*>(frame) : this;
+QRect DialogWindow::pixelRect(int left, int top, int width, int height) const {
+  const auto at = [this](int twips) { return pixels(static_cast<float>(twips)); };
+  return QRect(at(left), at(top), at(width), at(height));
 }
 
-// Tab follows the tab indexes; the focus starts on the lowest.
-void DialogWindow::orderTabs() {
-  std::vector<const ControlDescription*> focusable;
-  for (const ControlDescription& control : form().description().controls) {
-    if (takesFocus(control.kind)) focusable.push_back(&control);
-  }
-  std::ranges::stable_sort(focusable, {}, &ControlDescription::tabIndex);
+// Tab follows the tab order; the focus starts on its first control.
+void DialogWindow::orderTabs(const std::vector<std::size_t>& order,
+                             const std::vector<QWidget*>& widgets) {
   QWidget* previous = nullptr;
-  for (const ControlDescription* control : focusable) {
-    QWidget* widget = findChild<QWidget*>(qText(control->name));
+  for (const std::size_t index : order) {
     if (previous) {
-      setTabOrder(previous, widget);
+      setTabOrder(previous, widgets[index]);
     } else {
-      widget->setFocus();
+      widgets[index]->setFocus();
     }
-    previous = widget;
+    previous = widgets[index];
   }
 }
 
-int DialogWindow::pixels(int twips) const {
-  return pixelsFromTwips(static_cast<float>(twips), dotsPerInch());
-}
-
-}  // namespace rt
+}  // namespace rt::qt

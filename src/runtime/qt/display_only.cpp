@@ -3,7 +3,7 @@
 #include <QGuiApplication>
 #include <QtGlobal>
 
-namespace rt {
+namespace rt::qt {
 
 void keepToTheDisplay() {
   // Qt's built-in theme whatever the desktop: the program's looks are its own anyway.
@@ -15,4 +15,4 @@ void keepToTheDisplay() {
   qputenv("QT_IM_MODULE", "compose");
 }
 
-}  // namespace rt
+}  // namespace rt::qt

@@ -5,59 +5,57 @@
 #include <QString>
 #include <QTimer>
 
-namespace rt {
+#include "runtime/twips.h"
 
-FormWindow::FormWindow(Form& form) : form_(form) {
-  setWindowTitle(QString::fromStdString(form.description().caption));
-  startTimers();
+namespace rt::qt {
+
+FormWindow::FormWindow(const FormDescription& description, WindowEvents& events) : events_(events) {
+  setWindowTitle(QString::fromStdString(description.caption));
 }
 
 int FormWindow::dotsPerInch() const { return qRound(screen()->logicalDotsPerInch()); }
 
-void FormWindow::runModal() {
-  if (ending_) return;
-  showAsForm();
-  loop_.exec();
+int FormWindow::pixels(float twips) const { return pixelsFromTwips(twips, dotsPerInch()); }
+
+void FormWindow::startTimer(std::size_t control, int milliseconds) {
+  auto* timer = new QTimer(this);
+  // A coarse timer may fire up to 5% early; a tick is due every interval, not about.
+  timer->setTimerType(Qt::PreciseTimer);
+  connect(timer, &QTimer::timeout, this, [this, control] { events_.timerDue(control); });
+  timer->start(milliseconds);
 }
 
-void FormWindow::endModal() {
-  ending_ = true;
+void FormWindow::show() {
+  showAsForm();
+  activateWindow();
+}
+
+void FormWindow::runUntilEnded() {
+  if (!ended_) loop_.exec();
+}
+
+void FormWindow::end() {
+  ended_ = true;
   loop_.quit();
 }
 
-void FormWindow::closeEvent(QCloseEvent* event) {
-  if (ending_ || !form_.raiseUnload()) {
-    event->ignore();
-    return;
-  }
-  endModal();
-  event->accept();
+float FormWindow::outerWidth() const {
+  return twipsFromPixels(frameGeometry().width(), dotsPerInch());
 }
 
-// The form loses the focus when its window, once active, gives way to another one; the focus
-// moving between its own controls does not deactivate it.
+float FormWindow::outerHeight() const {
+  return twipsFromPixels(frameGeometry().height(), dotsPerInch());
+}
+
+// The window stays until the show is over.
+void FormWindow::closeEvent(QCloseEvent* event) {
+  event->ignore();
+  events_.closeRequested();
+}
+
 void FormWindow::changeEvent(QEvent* event) {
   QWidget::changeEvent(event);
-  if (event->type() != QEvent::ActivationChange || ending_) return;
-  if (isActiveWindow()) {
-    wasActive_ = true;
-  } else if (wasActive_) {
-    form_.raiseLostFocus();
-  }
+  if (event->type() == QEvent::ActivationChange) events_.activationChanged(isActiveWindow());
 }
 
-// The timers run from the moment the form is loaded; their ticks wait for the loop.
-void FormWindow::startTimers() {
-  for (const ControlDescription& control : form_.description().controls) {
-    if (control.kind != ControlKind::Timer || control.interval <= 0) continue;
-    auto* timer = new QTimer(this);
-    // A coarse timer may fire up to 5% early; a tick is due every interval, not about.
-    timer->setTimerType(Qt::PreciseTimer);
-    const std::string name = control.name;
-    connect(timer, &QTimer::timeout, this,
-            [this, name] { form_.raiseControlEvent(name, "Timer"); });
-    timer->start(control.interval);
-  }
-}
-
-}  // namespace rt
+}  // namespace rt::qt

@@ -3,37 +3,40 @@
 #include <QEventLoop>
 #include <QWidget>
 
-#include "runtime/form.h"
+#include "runtime/form_description.h"
+#include "runtime/window.h"
+#include "runtime/window_events.h"
 
-namespace rt {
+namespace rt::qt {
 
-// The window of a form shown modally: delivers the form's own events and runs its loop.
-class FormWindow : public QWidget {
+// The window of a shown form: reports its raw events and runs its loop.
+class FormWindow : public QWidget, public rt::Window {
   Q_OBJECT
 
  public:
-  explicit FormWindow(Form& form);
+  FormWindow(const FormDescription& description, WindowEvents& events);
 
-  Form& form() const { return form_; }
   // The screen's logical dots per inch, the twips' scale.
   int dotsPerInch() const;
 
-  // Shows the window and dispatches events until endModal; at once if it has been called.
-  void runModal();
-  void endModal();
+  void startTimer(std::size_t control, int milliseconds) override;
+  void show() override;
+  void runUntilEnded() override;
+  void end() override;
+  float outerWidth() const override;
+  float outerHeight() const override;
 
  protected:
   virtual void showAsForm() = 0;
+  WindowEvents& events() const { return events_; }
+  int pixels(float twips) const;
   void closeEvent(QCloseEvent* event) override;
   void changeEvent(QEvent* event) override;
 
  private:
-  void startTimers();
-
-  Form& form_;
+  WindowEvents& events_;
   QEventLoop loop_;
-  bool ending_ = false;
-  bool wasActive_ = false;
+  bool ended_ = false;
 };
 
-}  // namespace rt
+}  // namespace rt::qt

@@ -5,7 +5,7 @@
 #include <QImageReader>
 #include <QPixmap>
 
-namespace rt {
+namespace rt::qt {
 namespace {
 
 constexpr QSize kPointerSize(32, 32);
@@ -40,4 +40,4 @@ QCursor pointerFromIcon(std::span<const std::uint8_t> file, QPoint hotSpot) {
   return QCursor();
 }
 
-}  // namespace rt
+}  // namespace rt::qt

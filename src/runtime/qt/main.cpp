@@ -3,7 +3,7 @@
 #include "runtime/start.h"
 
 int main(int argc, char** argv) {
-  rt::QtBackend backend(argc, argv);
-  rt::setBackend(backend);
+  rt::qt::QtBackend backend(argc, argv);
+  const rt::BackendScope platform(backend);
   rt::startProgram(resources::projectHeader);
 }

@@ -1,6 +1,6 @@
 #include "runtime/qt/picture_image.h"
 
-namespace rt {
+namespace rt::qt {
 
 QImage imageFromPicture(const Picture& picture) {
   const int width = picture.width();
@@ -17,4 +17,4 @@ QImage imageFromPicture(const Picture& picture) {
   return image;
 }
 
-}  // namespace rt
+}  // namespace rt::qt

@@ -3,14 +3,11 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "runtime/form.h"
 #include "runtime/qt/dialog_window.h"
 #include "runtime/qt/display_only.h"
-#include "runtime/qt/picture_image.h"
 #include "runtime/qt/saver_window.h"
-#include "runtime/twips.h"
 
-namespace rt {
+namespace rt::qt {
 namespace {
 
 QtMessageHandler qtsOwnHandler = nullptr;
@@ -19,6 +16,13 @@ QtMessageHandler qtsOwnHandler = nullptr;
 void endOnFatalMessage(QtMsgType type, const QMessageLogContext& context, const QString& message) {
   if (type != QtFatalMsg) return qtsOwnHandler(type, context, message);
   std::fprintf(stderr, "%s\n", message.toLocal8Bit().constData());
+  std::fflush(nullptr);
+  std::_Exit(1);
+}
+
+// Qt leaves through exit(1) when the display connection breaks. The process ends there, as it
+// does on every other way out: no teardown runs under a window whose display is gone.
+void endAtPlatformExit() {
   std::fflush(nullptr);
   std::_Exit(1);
 }
@@ -32,13 +36,6 @@ std::string joinedArguments(int argc, char** argv) {
   return line;
 }
 
-std::unique_ptr<FormWindow> createWindow(Form& form) {
-  if (form.description().style == WindowStyle::FullScreen) {
-    return std::make_unique<SaverWindow>(form);
-  }
-  return std::make_unique<DialogWindow>(form);
-}
-
 }  // namespace
 
 QtBackend::QtBackend(int argc, char** argv)
@@ -48,45 +45,18 @@ QtBackend::~QtBackend() = default;
 
 std::string QtBackend::commandLine() { return commandLine_; }
 
-void QtBackend::runModal(Form& form) {
-  if (!QApplication::instance()) {
+std::unique_ptr<Window> QtBackend::createWindow(const FormDescription& description,
+                                                WindowEvents& events) {
+  if (!application_) {
     keepToTheDisplay();
     qtsOwnHandler = qInstallMessageHandler(endOnFatalMessage);
+    std::atexit(endAtPlatformExit);
     application_ = std::make_unique<QApplication>(applicationArgc_, applicationArgv_);
   }
-  const std::unique_ptr<FormWindow> window = createWindow(form);
-  shown_[&form] = window.get();
-  form.raiseLoad();
-  window->runModal();
-  shown_.erase(&form);
-}
-
-void QtBackend::endModal(Form& form) {
-  if (FormWindow* shown = window(form)) shown->endModal();
-}
-
-// A form that is not shown has its stored size.
-float QtBackend::width(const Form& form) {
-  const FormWindow* shown = window(form);
-  if (!shown) return static_cast<float>(form.description().width);
-  return twipsFromPixels(shown->frameGeometry().width(), shown->dotsPerInch());
-}
-
-float QtBackend::height(const Form& form) {
-  const FormWindow* shown = window(form);
-  if (!shown) return static_cast<float>(form.description().height);
-  return twipsFromPixels(shown->frameGeometry().height(), shown->dotsPerInch());
-}
-
-// Only a form shown full screen keeps a lasting image to draw on.
-void QtBackend::paintPicture(Form& form, const Picture& picture, float x, float y) {
-  if (auto* saver = dynamic_cast<SaverWindow*>(window(form))) {
-    saver->paintImage(pictureImage(picture), x, y);
+  if (description.style == WindowStyle::FullScreen) {
+    return std::make_unique<SaverWindow>(description, events);
   }
-}
-
-void QtBackend::print(Form& form, const TextOut& text) {
-  if (auto* saver = dynamic_cast<SaverWindow*>(window(form))) saver->print(text);
+  return std::make_unique<DialogWindow>(description, events);
 }
 
 void QtBackend::reportError(const std::string& title, const std::string& message) {
@@ -100,21 +70,4 @@ void QtBackend::end(int exitStatus) {
   std::_Exit(exitStatus);
 }
 
-FormWindow* QtBackend::window(const Form& form) const {
-  const auto found = shown_.find(&form);
-  return found == shown_.end() ? nullptr : found->second;
-}
-
-const QImage* QtBackend::retainedImage(const Form& form) const {
-  const auto* saver = dynamic_cast<const SaverWindow*>(window(form));
-  return saver ? &saver->image() : nullptr;
-}
-
-// Each picture is decoded once, on its first paint.
-const QImage& QtBackend::pictureImage(const Picture& picture) {
-  const auto [entry, added] = pictureImages_.try_emplace(picture.file().data());
-  if (added) entry->second = imageFromPicture(picture);
-  return entry->second;
-}
-
-}  // namespace rt
+}  // namespace rt::qt

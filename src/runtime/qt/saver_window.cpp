@@ -8,10 +8,11 @@
 #include <QString>
 
 #include "runtime/qt/ico.h"
+#include "runtime/qt/picture_image.h"
 #include "runtime/qt/text_font.h"
 #include "runtime/twips.h"
 
-namespace rt {
+namespace rt::qt {
 namespace {
 
 constexpr double kMetresPerInch = 0.0254;
@@ -20,12 +21,11 @@ QColor qColour(Colour colour) { return QColor(redOf(colour), greenOf(colour), bl
 
 }  // namespace
 
-SaverWindow::SaverWindow(Form& form)
-    : FormWindow(form), backColor_(qColour(form.description().backColor.value_or(0))) {
+SaverWindow::SaverWindow(const FormDescription& description, WindowEvents& events)
+    : FormWindow(description, events), backColor_(qColour(description.backColor.value_or(0))) {
   setWindowFlags(Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint);
   setAttribute(Qt::WA_OpaquePaintEvent);
   setFocusPolicy(Qt::StrongFocus);
-  const FormDescription& description = form.description();
   setCursor(pointerFromIcon(description.mouseIcon,
                             QPoint(description.mouseHotSpot.x, description.mouseHotSpot.y)));
   QScreen* primary = QGuiApplication::primaryScreen();
@@ -34,12 +34,10 @@ SaverWindow::SaverWindow(Form& form)
   fitImageToWindow();
 }
 
-void SaverWindow::showAsForm() {
-  showFullScreen();
-  activateWindow();
-}
+void SaverWindow::showAsForm() { showFullScreen(); }
 
-void SaverWindow::paintImage(const QImage& picture, float x, float y) {
+void SaverWindow::paintPicture(const Picture& source, float x, float y) {
+  const QImage& picture = pictureImage(source);
   const QPoint topLeft = pixelsFrom(x, y);
   QPainter painter(&image_);
   painter.drawImage(topLeft, picture);
@@ -47,7 +45,7 @@ void SaverWindow::paintImage(const QImage& picture, float x, float y) {
 }
 
 // The text's cell top lies at the position; one line, cut off at the window's edges.
-void SaverWindow::print(const TextOut& text) {
+void SaverWindow::print(const PrintedText& text) {
   const QPoint topLeft = pixelsFrom(text.x, text.y);
   const QString line =
       QString::fromUtf8(text.text.data(), static_cast<qsizetype>(text.text.size()));
@@ -89,13 +87,19 @@ void SaverWindow::fitImageToWindow() {
 void SaverWindow::keyPressEvent(QKeyEvent* event) {
   const QString text = event->text();
   if (text.isEmpty() || event->key() == Qt::Key_Delete || event->modifiers() & Qt::AltModifier) {
+    events().keyPressed(std::nullopt);
     return;
   }
-  form().raiseKeyPress(static_cast<std::int16_t>(text.at(0).unicode()));
+  events().keyPressed(text.at(0).unicode());
 }
 
-QPoint SaverWindow::pixelsFrom(float x, float y) const {
-  return QPoint(pixelsFromTwips(x, dotsPerInch()), pixelsFromTwips(y, dotsPerInch()));
+// Each picture is decoded once, on its first paint.
+const QImage& SaverWindow::pictureImage(const Picture& picture) {
+  const auto [entry, added] = pictureImages_.try_emplace(picture.file().data());
+  if (added) entry->second = imageFromPicture(picture);
+  return entry->second;
 }
 
-}  // namespace rt
+QPoint SaverWindow::pixelsFrom(float x, float y) const { return QPoint(pixels(x), pixels(y)); }
+
+}  // namespace rt::qt

@@ -2,11 +2,12 @@
 
 #include <QColor>
 #include <QImage>
+#include <cstdint>
+#include <unordered_map>
 
-#include "runtime/backend.h"
 #include "runtime/qt/form_window.h"
 
-namespace rt {
+namespace rt::qt {
 
 // A borderless window over the whole primary screen that keeps a lasting image of all that is
 // drawn on it, so an exposed part comes back with its pictures and texts.
@@ -14,12 +15,14 @@ class SaverWindow : public FormWindow {
   Q_OBJECT
 
  public:
-  explicit SaverWindow(Form& form);
+  SaverWindow(const FormDescription& description, WindowEvents& events);
+
+  void paintPicture(const Picture& picture, float x, float y) override;
+  void print(const PrintedText& text) override;
 
   const QImage& image() const { return image_; }
-  // Both draw at a position in twips from the window's top-left corner.
-  void paintImage(const QImage& picture, float x, float y);
-  void print(const TextOut& text);
+  // How many distinct pictures have been turned into images so far.
+  std::size_t decodedPictureCount() const { return pictureImages_.size(); }
 
  protected:
   void showAsForm() override;
@@ -28,11 +31,13 @@ class SaverWindow : public FormWindow {
   void keyPressEvent(QKeyEvent* event) override;
 
  private:
+  const QImage& pictureImage(const Picture& picture);
   QPoint pixelsFrom(float x, float y) const;
   void fitImageToWindow();
 
   QColor backColor_;
   QImage image_;
+  std::unordered_map<const std::uint8_t*, QImage> pictureImages_;
 };
 
-}  // namespace rt
+}  // namespace rt::qt

@@ -4,7 +4,7 @@
 
 #include "runtime/twips.h"
 
-namespace rt {
+namespace rt::qt {
 
 QFont textFont(const FontDescription& description, int dotsPerInch) {
   QFont font(QString::fromStdString(description.name));
@@ -16,4 +16,4 @@ QFont textFont(const FontDescription& description, int dotsPerInch) {
   return font;
 }
 
-}  // namespace rt
+}  // namespace rt::qt
