@@ -4,10 +4,26 @@
 #include <QScreen>
 #include <QString>
 #include <QTimer>
+#include <cstdio>
+#include <cstdlib>
 
 #include "runtime/twips.h"
 
 namespace rt::qt {
+namespace {
+
+bool looping = false;
+
+// Qt leaves through exit(1) from inside the event loop when the display connection breaks. The
+// process ends there, as on every other way out: no teardown runs under a window whose display
+// is gone.
+void endInsideTheLoop() {
+  if (!looping) return;
+  std::fflush(nullptr);
+  std::_Exit(1);
+}
+
+}  // namespace
 
 FormWindow::FormWindow(const FormDescription& description, WindowEvents& events) : events_(events) {
   setWindowTitle(QString::fromStdString(description.caption));
@@ -31,7 +47,11 @@ void FormWindow::show() {
 }
 
 void FormWindow::runUntilEnded() {
-  if (!ended_) loop_.exec();
+  [[maybe_unused]] static const int exitHandler = std::atexit(endInsideTheLoop);
+  if (ended_) return;
+  looping = true;
+  loop_.exec();
+  looping = false;
 }
 
 void FormWindow::end() {

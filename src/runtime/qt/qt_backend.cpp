@@ -20,13 +20,6 @@ void endOnFatalMessage(QtMsgType type, const QMessageLogContext& context, const 
   std::_Exit(1);
 }
 
-// Qt leaves through exit(1) when the display connection breaks. The process ends there, as it
-// does on every other way out: no teardown runs under a window whose display is gone.
-void endAtPlatformExit() {
-  std::fflush(nullptr);
-  std::_Exit(1);
-}
-
 std::string joinedArguments(int argc, char** argv) {
   std::string line;
   for (int i = 1; i < argc; ++i) {
@@ -50,7 +43,6 @@ std::unique_ptr<Window> QtBackend::createWindow(const FormDescription& descripti
   if (!application_) {
     keepToTheDisplay();
     qtsOwnHandler = qInstallMessageHandler(endOnFatalMessage);
-    std::atexit(endAtPlatformExit);
     application_ = std::make_unique<QApplication>(applicationArgc_, applicationArgv_);
   }
   if (description.style == WindowStyle::FullScreen) {
