@@ -15,7 +15,7 @@
 #include <vector>
 
 #include "resources/stored_data.h"
-#include "runtime/qt/picture_image.h"
+#include "runtime/qt/picture_copy.h"
 #include "runtime/qt/qt_backend.h"
 #include "runtime/start.h"
 #include "saver/teskf.h"
@@ -61,11 +61,10 @@ long residentKilobytes() {
 Figures pictureCopy() {
   QImage retained(1920, 1080, QImage::Format_RGB32);
   retained.fill(Qt::black);
-  const QImage picture = rt::qt::imageFromPicture(resources::spacePictures()[3]);
-  QPainter painter(&retained);
+  const rt::Picture picture = resources::spacePictures()[3];
   int step = 0;
   return timed(10000, [&] {
-    painter.drawImage(QPoint(step % 960, step % 540), picture);
+    rt::qt::copyPicture(picture, retained, QPoint(step % 960, step % 540));
     ++step;
   });
 }

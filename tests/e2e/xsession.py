@@ -64,6 +64,13 @@ class TestDisplay:
                 raise RuntimeError("openbox did not take over the display")
             time.sleep(0.05)
 
+    def stop_window_manager(self):
+        """Ends openbox; the windows it managed stay, back on the root window."""
+        manager = self._processes.pop(1)
+        manager.terminate()
+        manager.wait(timeout=5)
+        self.x.sync()
+
     def _spawn(self, command, **options):
         process = subprocess.Popen(command, stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL,
                                    stderr=subprocess.DEVNULL, preexec_fn=die_with_parent, **options)

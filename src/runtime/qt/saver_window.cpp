@@ -1,25 +1,59 @@
 #include "runtime/qt/saver_window.h"
 
-#include <QFontMetrics>
+#include <QBackingStore>
+#include <QGlyphRun>
 #include <QGuiApplication>
 #include <QKeyEvent>
+#include <QPaintEngine>
 #include <QPainter>
 #include <QScreen>
 #include <QString>
+#include <QTextLayout>
+#include <new>
 
+#include "runtime/error.h"
 #include "runtime/qt/ico.h"
-#include "runtime/qt/picture_image.h"
+#include "runtime/qt/picture_copy.h"
 #include "runtime/qt/text_font.h"
-#include "runtime/twips.h"
 
 namespace rt::qt {
 namespace {
 
-constexpr double kMetresPerInch = 0.0254;
-
 QColor qColour(Colour colour) { return QColor(redOf(colour), greenOf(colour), blueOf(colour)); }
 
+// Lays a text out on one line, shaped once for both its drawing and its extent.
+void layOutLine(QTextLayout& layout) {
+  QTextOption option;
+  option.setWrapMode(QTextOption::NoWrap);
+  layout.setTextOption(option);
+  layout.setCacheEnabled(true);
+  layout.beginLayout();
+  layout.createLine();
+  layout.endLayout();
+}
+
+// The text's cell, widened by whatever its glyphs reach beyond it.
+QRect inkedArea(const QTextLayout& layout) {
+  QRectF area = layout.lineAt(0).naturalTextRect();
+  for (const QGlyphRun& run : layout.glyphRuns()) area |= run.boundingRect();
+  return area.toAlignedRect().adjusted(-1, -1, 1, 1);
+}
+
 }  // namespace
+
+// Draws on the lasting image within area; the screen gets it once the event is done, in one
+// piece with whatever else the event drew.
+template <typename Draw>
+void SaverWindow::drawOn(const QRect& area, Draw&& draw) {
+  QImage& image = lastingImage();
+  const QRect shown = area & image.rect();
+  if (shown.isEmpty()) return;
+  QBackingStore* store = backingStore();
+  store->beginPaint(shown);
+  draw(image);
+  store->endPaint();
+  update(shown);
+}
 
 SaverWindow::SaverWindow(const FormDescription& description, WindowEvents& events)
     : FormWindow(description, events), backColor_(qColour(description.backColor.value_or(0))) {
@@ -29,57 +63,68 @@ SaverWindow::SaverWindow(const FormDescription& description, WindowEvents& event
   setCursor(pointerFromIcon(description.mouseIcon,
                             QPoint(description.mouseHotSpot.x, description.mouseHotSpot.y)));
   QScreen* primary = QGuiApplication::primaryScreen();
+  if (!primary) throw PlatformFailure(kFail);
   setScreen(primary);
   setGeometry(primary->geometry());
-  fitImageToWindow();
+  screenSize_ = primary->size();
 }
 
 void SaverWindow::showAsForm() { showFullScreen(); }
 
-void SaverWindow::paintPicture(const Picture& source, float x, float y) {
-  const QImage& picture = pictureImage(source);
+void SaverWindow::paintPicture(const Picture& picture, float x, float y) {
   const QPoint topLeft = pixelsFrom(x, y);
-  QPainter painter(&image_);
-  painter.drawImage(topLeft, picture);
-  update(QRect(topLeft, picture.size()));
+  drawOn(QRect(topLeft, QSize(picture.width(), picture.height())),
+         [&](QImage& image) { copyPicture(picture, image, topLeft); });
 }
 
 // The text's cell top lies at the position; one line, cut off at the window's edges.
 void SaverWindow::print(const PrintedText& text) {
+  QTextLayout layout(QString::fromUtf8(text.text.data(), static_cast<qsizetype>(text.text.size())),
+                     textFont(text.font, dotsPerInch()));
+  layOutLine(layout);
   const QPoint topLeft = pixelsFrom(text.x, text.y);
-  const QString line =
-      QString::fromUtf8(text.text.data(), static_cast<qsizetype>(text.text.size()));
-  const QFont font = textFont(text.font, dotsPerInch());
-  const QFontMetrics metrics(font, &image_);
-  const QPoint baseline = topLeft + QPoint(0, metrics.ascent());
-  QPainter painter(&image_);
-  painter.setFont(font);
-  painter.setPen(qColour(text.colour));
-  painter.drawText(baseline, line);
-  const QRect cell(topLeft, QSize(metrics.horizontalAdvance(line), metrics.height()));
-  update(cell.united(metrics.boundingRect(line).translated(baseline)).adjusted(-1, -1, 1, 1));
+  drawOn(inkedArea(layout).translated(topLeft), [&](QImage& image) {
+    QPainter painter(&image);
+    if (!painter.isActive()) throw std::bad_alloc();
+    painter.setPen(qColour(text.colour));
+    layout.draw(&painter, topLeft);
+  });
 }
 
+const QImage& SaverWindow::image() { return lastingImage(); }
+
+// Whatever Qt repaints on the backing store is there already; drawn anywhere else, as when the
+// window is grabbed, it is copied from there.
 void SaverWindow::paintEvent(QPaintEvent* event) {
+  const QImage& image = lastingImage();
   QPainter painter(this);
-  painter.drawImage(event->rect(), image_, event->rect());
+  if (painter.paintEngine()->paintDevice() != &image) {
+    painter.drawImage(event->rect(), image, event->rect());
+  }
 }
 
+// The window keeps the size of the screen, whatever another program asks of it: its lasting
+// image never grows past what the screen can show, and never loses what was drawn.
 void SaverWindow::resizeEvent(QResizeEvent* event) {
   FormWindow::resizeEvent(event);
-  fitImageToWindow();
+  if (size() != screenSize_) resize(screenSize_);
 }
 
-// The image follows the window's size and keeps what was drawn; a new part shows the back colour.
-void SaverWindow::fitImageToWindow() {
-  if (image_.size() == size()) return;
-  QImage grown(size(), QImage::Format_RGB32);
-  const int dotsPerMetre = qRound(dotsPerInch() / kMetresPerInch);
-  grown.setDotsPerMeterX(dotsPerMetre);
-  grown.setDotsPerMeterY(dotsPerMetre);
-  grown.fill(backColor_);
-  if (!image_.isNull()) QPainter(&grown).drawImage(0, 0, image_);
-  image_ = std::move(grown);
+// The backing store, laid with the back colour the first time it is used. A store that cannot
+// hold the window is the runtime's want of memory.
+QImage& SaverWindow::lastingImage() {
+  QBackingStore* store = backingStore();
+  if (!store) throw std::bad_alloc();
+  if (store->size() != size()) store->resize(size());
+  QPaintDevice* device = store->paintDevice();
+  if (!device || device->devType() != QInternal::Image) throw std::bad_alloc();
+  auto& image = *static_cast<QImage*>(device);
+  if (image.isNull()) throw std::bad_alloc();
+  if (image.constBits() != laidBuffer_) {
+    image.fill(backColor_);
+    laidBuffer_ = image.constBits();
+  }
+  return image;
 }
 
 // Only a key that yields a character is a key press of the form. As on Windows, Delete and keys
@@ -91,13 +136,6 @@ void SaverWindow::keyPressEvent(QKeyEvent* event) {
     return;
   }
   events().keyPressed(text.at(0).unicode());
-}
-
-// Each picture is decoded once, on its first paint.
-const QImage& SaverWindow::pictureImage(const Picture& picture) {
-  const auto [entry, added] = pictureImages_.try_emplace(picture.file().data());
-  if (added) entry->second = imageFromPicture(picture);
-  return entry->second;
 }
 
 QPoint SaverWindow::pixelsFrom(float x, float y) const { return QPoint(pixels(x), pixels(y)); }

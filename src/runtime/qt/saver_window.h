@@ -2,15 +2,14 @@
 
 #include <QColor>
 #include <QImage>
-#include <cstdint>
-#include <unordered_map>
 
 #include "runtime/qt/form_window.h"
 
 namespace rt::qt {
 
-// A borderless window over the whole primary screen that keeps a lasting image of all that is
-// drawn on it, so an exposed part comes back with its pictures and texts.
+// A borderless window over the whole primary screen. Its backing store is its lasting image:
+// what is drawn goes there and to the screen, and an exposed part comes back from there, so the
+// program keeps one copy of the screen.
 class SaverWindow : public FormWindow {
   Q_OBJECT
 
@@ -20,9 +19,8 @@ class SaverWindow : public FormWindow {
   void paintPicture(const Picture& picture, float x, float y) override;
   void print(const PrintedText& text) override;
 
-  const QImage& image() const { return image_; }
-  // How many distinct pictures have been turned into images so far.
-  std::size_t decodedPictureCount() const { return pictureImages_.size(); }
+  // What the window shows.
+  const QImage& image();
 
  protected:
   void showAsForm() override;
@@ -31,13 +29,15 @@ class SaverWindow : public FormWindow {
   void keyPressEvent(QKeyEvent* event) override;
 
  private:
-  const QImage& pictureImage(const Picture& picture);
+  QImage& lastingImage();
+  template <typename Draw>
+  void drawOn(const QRect& area, Draw&& draw);
   QPoint pixelsFrom(float x, float y) const;
-  void fitImageToWindow();
 
   QColor backColor_;
-  QImage image_;
-  std::unordered_map<const std::uint8_t*, QImage> pictureImages_;
+  QSize screenSize_;
+  // The buffer the back colour was laid on; another one holds nothing drawn yet.
+  const uchar* laidBuffer_ = nullptr;
 };
 
 }  // namespace rt::qt
