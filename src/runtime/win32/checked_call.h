@@ -12,6 +12,7 @@ namespace rt::win32 {
 PlatformFailure lastCallFailure();
 
 // Makes a platform call that returns null, zero or FALSE when it fails, and throws its failure.
+// The last error is cleared first: one left by an earlier call is not this call's.
 template <typename Function, typename... Arguments>
 auto checked(Function function, Arguments&&... arguments) {
   SetLastError(ERROR_SUCCESS);
