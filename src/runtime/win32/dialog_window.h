@@ -1,41 +1,44 @@
 #pragma once
 
-#include <map>
-#include <string>
+#include <cstddef>
+#include <optional>
 #include <vector>
 
+#include "runtime/form_description.h"
 #include "runtime/win32/form_window.h"
-#include "runtime/win32/gdi.h"
+#include "runtime/win32/owned_handles.h"
 
-namespace rt {
+namespace rt::win32 {
 
 // A form shown as a fixed dialog: caption, window icon and the system's own controls, with the
-// dialog keys: Tab by tab index, access keys, Enter and Space on the focused button only.
-class DialogWindow : public FormWindow {
+// dialog keys: Tab by the tab order, access keys, Enter and Space on the focused button only.
+class DialogWindow final : public FormWindow {
  public:
-  explicit DialogWindow(Form& form);
-  // Its icons outlive the window that shows them.
-  ~DialogWindow() override;
+  DialogWindow(const FormDescription& description, WindowEvents& events);
+
+  void show() override;
 
  protected:
-  void showAsForm() override;
-  LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+  HWND handle() const override { return window_.get(); }
+  LRESULT handleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) override;
   bool routeQueued(MSG& message) override;
 
  private:
-  void createControls();
-  HWND createControl(const ControlDescription& control, POINT origin, int id);
-  POINT containerOrigin(const ControlDescription& control) const;
+  RECT frameAround(const FormDescription& description) const;
+  void createControls(const FormDescription& description);
+  void createControl(const FormDescription& description, std::size_t control);
+  std::optional<std::size_t> controlOf(WORD id) const;
   bool routeKey(WPARAM key);
   void moveFocus(bool backwards);
   void focusFirstControl();
 
   OwnedIcon bigIcon_;
   OwnedIcon smallIcon_;
-  // Names of the command buttons, by their window.
-  std::map<HWND, std::string> buttons_;
-  // The controls that take the focus, in tab order.
+  std::size_t controlCount_;
+  // The controls that take the focus, in tab order; the window's children.
   std::vector<HWND> tabOrder_;
+  // Last, so that it goes first: the window before the icons it shows.
+  OwnedWindow window_;
 };
 
-}  // namespace rt
+}  // namespace rt::win32

@@ -1,59 +1,59 @@
 #pragma once
 
+#include <cstddef>
 #include <exception>
-#include <map>
 #include <string>
 
-#include "runtime/form.h"
+#include "runtime/twips.h"
+#include "runtime/win32/owned_handles.h"
 #include "runtime/win32/windows_api.h"
+#include "runtime/window.h"
+#include "runtime/window_events.h"
 
-namespace rt {
+namespace rt::win32 {
 
-// The window of a form shown modally: delivers the form's own events and runs its loop.
-class FormWindow {
+// What every platform window of a shown form does: runs its loop, keeps its timers and
+// translates the messages each form window gets into raw events. A derived window owns its
+// handle and declares it after all the window uses, so that the window goes first.
+class FormWindow : public Window {
  public:
-  explicit FormWindow(Form& form);
-  virtual ~FormWindow();
   FormWindow(const FormWindow&) = delete;
   FormWindow& operator=(const FormWindow&) = delete;
 
-  Form& form() const { return form_; }
-  HWND handle() const { return window_; }
-  // The screen's logical dots per inch, the twips' scale.
-  int dotsPerInchX() const { return dotsPerInchX_; }
-  int dotsPerInchY() const { return dotsPerInchY_; }
-
-  // Starts the form's timers; they tick from its load on.
-  void startTimers();
-  // Shows the window and dispatches messages until endModal; at once if it has been called.
+  void startTimer(std::size_t control, int milliseconds) override;
   // An error that arose in the window's procedure leaves from here.
-  void runModal();
-  void endModal();
+  void runUntilEnded() override;
+  void end() override;
+  float outerWidth() const override;
+  float outerHeight() const override;
 
  protected:
+  explicit FormWindow(WindowEvents& events);
+
+  WindowEvents& events() const { return events_; }
+  // Twips as pixels of the screen, by its logical dots per inch.
+  int pixelsX(float twips) const { return pixelsFromTwips(twips, dotsPerInchX_); }
+  int pixelsY(float twips) const { return pixelsFromTwips(twips, dotsPerInchY_); }
+  int dotsPerInchY() const { return dotsPerInchY_; }
+
+  virtual HWND handle() const = 0;
   // Registers the class once per name and creates the hidden window with that outer rectangle.
-  void create(const wchar_t* className, const WNDCLASSEXW& classTemplate, DWORD style,
-              DWORD extendedStyle, const RECT& outer);
-  virtual void showAsForm() = 0;
-  // A message the window handles itself.
-  virtual LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+  OwnedWindow create(const wchar_t* className, WNDCLASSEXW windowClass, DWORD style,
+                     DWORD extendedStyle, const std::string& caption, const RECT& outer);
+  // A message for the window; what it leaves to the platform goes to the default procedure.
+  virtual LRESULT handleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
   // True when it took the queued message over, dispatch included.
   virtual bool routeQueued(MSG& /*message*/) { return false; }
-  // Destroys the window while the derived window's resources still exist.
-  void destroy();
 
  private:
   static LRESULT CALLBACK procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-  void close();
+  RECT outerRectangle() const;
 
-  Form& form_;
-  HWND window_ = nullptr;
+  WindowEvents& events_;
   int dotsPerInchX_;
   int dotsPerInchY_;
-  std::map<UINT_PTR, std::string> timers_;
-  bool ending_ = false;
-  bool wasActive_ = false;
+  bool ended_ = false;
   std::exception_ptr failure_;
 };
 
-}  // namespace rt
+}  // namespace rt::win32

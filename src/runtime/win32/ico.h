@@ -3,19 +3,16 @@
 #include <cstdint>
 #include <span>
 
-#include "runtime/win32/gdi.h"
+#include "runtime/win32/owned_handles.h"
 #include "runtime/win32/windows_api.h"
 
-namespace rt {
+namespace rt::win32 {
 
-// The image of an .ico file that is size pixels wide (else the file's first), in the form the
-// platform's icon functions take: bitmap header, palette, colours, mask. Empty when malformed.
-std::span<const std::uint8_t> icoImage(std::span<const std::uint8_t> ico, int size);
-
-// An icon of size x size pixels from an .ico file; null when the file holds none.
+// An icon of size x size pixels from an .ico file; null when the file holds none. The
+// platform's refusal to make it throws PlatformFailure.
 OwnedIcon iconFromIco(std::span<const std::uint8_t> ico, int size);
 
-// A mouse pointer from an .ico file's image of that size, pointing at hotSpot.
+// A mouse pointer from an .ico file's image of that size, pointing at hotSpot; likewise.
 OwnedCursor cursorFromIco(std::span<const std::uint8_t> ico, int size, POINT hotSpot);
 
-}  // namespace rt
+}  // namespace rt::win32

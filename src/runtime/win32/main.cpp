@@ -4,7 +4,7 @@
 #include "runtime/win32/windows_api.h"
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
-  rt::Win32Backend backend;
-  rt::setBackend(backend);
+  rt::win32::Win32Backend backend;
+  const rt::BackendScope scope(backend);
   rt::startProgram(resources::projectHeader);
 }

@@ -4,15 +4,28 @@
 #include <cstring>
 #include <new>
 
-namespace rt {
+#include "runtime/win32/checked_call.h"
+
+namespace rt::win32 {
 namespace {
 
+// The lasting image is the program's largest piece of memory: a refusal for want of memory is
+// the program's own want of memory.
+template <typename Make>
+auto imageMemory(Make&& make) {
+  try {
+    return make();
+  } catch (const PlatformFailure& failure) {
+    if (failure.status() == HRESULT_FROM_WIN32(ERROR_NOT_ENOUGH_MEMORY) ||
+        failure.status() == HRESULT_FROM_WIN32(ERROR_OUTOFMEMORY)) {
+      throw std::bad_alloc();
+    }
+    throw;
+  }
+}
+
 MemoryDc screenCompatibleDc() {
-  const HDC screen = GetDC(nullptr);
-  MemoryDc dc(CreateCompatibleDC(screen));
-  ReleaseDC(nullptr, screen);
-  if (!dc) throw std::bad_alloc();
-  return dc;
+  return MemoryDc(imageMemory([] { return checked(CreateCompatibleDC, nullptr); }));
 }
 
 GdiObject<HBITMAP> topDownBitmap(HDC dc, int width, int height) {
@@ -24,9 +37,8 @@ GdiObject<HBITMAP> topDownBitmap(HDC dc, int width, int height) {
   info.bmiHeader.biBitCount = 32;
   info.bmiHeader.biCompression = BI_RGB;
   void* bits = nullptr;
-  GdiObject<HBITMAP> bitmap(CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
-  if (!bitmap) throw std::bad_alloc();
-  return bitmap;
+  return GdiObject<HBITMAP>(imageMemory(
+      [&] { return checked(CreateDIBSection, dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0); }));
 }
 
 COLORREF colourRef(Colour colour) { return static_cast<COLORREF>(colour) & 0xFFFFFF; }
@@ -55,7 +67,7 @@ RetainedImage::RetainedImage(int width, int height, Colour background)
       bitmap_(topDownBitmap(dc_.get(), width, height)),
       bitmapSelection_(dc_.get(), bitmap_.get()),
       font_(dc_.get()) {
-  const GdiObject<HBRUSH> brush(CreateSolidBrush(colourRef(background)));
+  const GdiObject<HBRUSH> brush(checked(CreateSolidBrush, colourRef(background)));
   const RECT all{0, 0, width, height};
   FillRect(dc_.get(), &all, brush.get());
   SetBkMode(dc_.get(), TRANSPARENT);
@@ -73,9 +85,9 @@ RECT RetainedImage::paint(const Picture& picture, int x, int y) {
   return RECT{x, y, x + width, y + height};
 }
 
-std::optional<RECT> RetainedImage::print(std::wstring_view text, int x, int y, Colour colour,
-                                         const FontDescription& font, int pixelHeight) {
-  if (!font_.select(font, pixelHeight)) return std::nullopt;
+RECT RetainedImage::print(std::wstring_view text, int x, int y, Colour colour,
+                          const FontDescription& font, int pixelHeight) {
+  font_.select(font, pixelHeight);
   SetTextColor(dc_.get(), colourRef(colour));
   TextOutW(dc_.get(), x, y, text.data(), static_cast<int>(text.size()));
   return textRectangle(dc_.get(), text, x, y);
@@ -86,4 +98,4 @@ void RetainedImage::copyTo(HDC target, const RECT& area) const {
          area.left, area.top, SRCCOPY);
 }
 
-}  // namespace rt
+}  // namespace rt::win32

@@ -1,13 +1,9 @@
 #include "runtime/win32/saver_window.h"
 
-#include <optional>
-
-#include "runtime/error.h"
-#include "runtime/twips.h"
 #include "runtime/win32/ico.h"
 #include "runtime/win32/wide_text.h"
 
-namespace rt {
+namespace rt::win32 {
 namespace {
 
 constexpr int kPointerSize = 32;
@@ -16,46 +12,45 @@ RECT primaryScreen() {
   return RECT{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
 }
 
-}  // namespace
-
-SaverWindow::SaverWindow(Form& form)
-    : FormWindow(form),
-      pointer_(cursorFromIco(
-          form.description().mouseIcon, kPointerSize,
-          POINT{form.description().mouseHotSpot.x, form.description().mouseHotSpot.y})),
-      image_(primaryScreen().right, primaryScreen().bottom,
-             form.description().backColor.value_or(0)) {
+WNDCLASSEXW saverClass() {
   WNDCLASSEXW windowClass{};
   windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-  create(L"SkarvelundeSaverWindow", windowClass, WS_POPUP, WS_EX_TOPMOST, primaryScreen());
+  return windowClass;
 }
 
-void SaverWindow::paintPicture(const Picture& picture, float x, float y) {
-  const RECT touched =
-      image_.paint(picture, pixelsFromTwips(x, dotsPerInchX()), pixelsFromTwips(y, dotsPerInchY()));
-  InvalidateRect(handle(), &touched, FALSE);
-}
+}  // namespace
 
-void SaverWindow::print(const TextOut& text) {
-  const std::optional<RECT> touched =
-      image_.print(wideFromUtf8(text.text), pixelsFromTwips(text.x, dotsPerInchX()),
-                   pixelsFromTwips(text.y, dotsPerInchY()), text.colour, text.font,
-                   pixelsFromPoints(text.font.size, dotsPerInchY()));
-  if (!touched) throw RuntimeError(ErrorKind::FailedCall, kFail, form().name(), "Print");
-  InvalidateRect(handle(), &*touched, FALSE);
-}
+SaverWindow::SaverWindow(const FormDescription& description, WindowEvents& events)
+    : FormWindow(events),
+      pointer_(cursorFromIco(description.mouseIcon, kPointerSize,
+                             POINT{description.mouseHotSpot.x, description.mouseHotSpot.y})),
+      image_(primaryScreen().right, primaryScreen().bottom, description.backColor.value_or(0)),
+      window_(create(L"SkarvelundeSaverWindow", saverClass(), WS_POPUP, WS_EX_TOPMOST,
+                     description.caption, primaryScreen())) {}
 
-void SaverWindow::showAsForm() {
+void SaverWindow::show() {
   ShowWindow(handle(), SW_SHOW);
   SetForegroundWindow(handle());
   SetFocus(handle());
   UpdateWindow(handle());
 }
 
-LRESULT SaverWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+void SaverWindow::paintPicture(const Picture& picture, float x, float y) {
+  const RECT touched = image_.paint(picture, pixelsX(x), pixelsY(y));
+  InvalidateRect(handle(), &touched, FALSE);
+}
+
+void SaverWindow::print(const PrintedText& text) {
+  const RECT touched =
+      image_.print(wideFromUtf8(text.text), pixelsX(text.x), pixelsY(text.y), text.colour,
+                   text.font, pixelsFromPoints(text.font.size, dotsPerInchY()));
+  InvalidateRect(handle(), &touched, FALSE);
+}
+
+LRESULT SaverWindow::handleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_PAINT:
-      repaint();
+      repaint(window);
       return 0;
     case WM_ERASEBKGND:
       // The lasting image covers the whole window.
@@ -65,14 +60,14 @@ LRESULT SaverWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       SetCursor(pointer_.get());
       return TRUE;
   }
-  return FormWindow::handleMessage(message, wParam, lParam);
+  return FormWindow::handleMessage(window, message, wParam, lParam);
 }
 
-void SaverWindow::repaint() {
+void SaverWindow::repaint(HWND window) {
   PAINTSTRUCT paint;
-  const HDC target = BeginPaint(handle(), &paint);
+  const HDC target = BeginPaint(window, &paint);
   image_.copyTo(target, paint.rcPaint);
-  EndPaint(handle(), &paint);
+  EndPaint(window, &paint);
 }
 
-}  // namespace rt
+}  // namespace rt::win32

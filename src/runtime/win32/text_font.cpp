@@ -1,17 +1,19 @@
 #include "runtime/win32/text_font.h"
 
+#include "runtime/win32/checked_call.h"
 #include "runtime/win32/wide_text.h"
 
-namespace rt {
+namespace rt::win32 {
 namespace {
 
 GdiObject<HFONT> createFont(const FontDescription& description, int pixelHeight) {
   const std::wstring face = wideFromUtf8(description.name);
   // A negative height asks for the character height, without the internal leading.
-  return GdiObject<HFONT>(CreateFontW(
-      -pixelHeight, 0, 0, 0, description.weight, description.italic, description.underline,
-      description.strikethrough, static_cast<DWORD>(description.charset), OUT_DEFAULT_PRECIS,
-      CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, face.c_str()));
+  return GdiObject<HFONT>(
+      checked(CreateFontW, -pixelHeight, 0, 0, 0, description.weight, description.italic,
+              description.underline, description.strikethrough,
+              static_cast<DWORD>(description.charset), OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
+              DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, face.c_str()));
 }
 
 }  // namespace
@@ -20,16 +22,14 @@ TextFont::~TextFont() {
   if (displaced_) SelectObject(dc_, displaced_);
 }
 
-bool TextFont::select(const FontDescription& description, int pixelHeight) {
-  if (font_ && holds(description, pixelHeight)) return true;
+void TextFont::select(const FontDescription& description, int pixelHeight) {
+  if (font_ && holds(description, pixelHeight)) return;
   GdiObject<HFONT> font = createFont(description, pixelHeight);
-  if (!font) return false;
   const HGDIOBJ previous = SelectObject(dc_, font.get());
   if (!displaced_) displaced_ = previous;
   font_ = std::move(font);
   description_ = description;
   pixelHeight_ = pixelHeight;
-  return true;
 }
 
 bool TextFont::holds(const FontDescription& description, int pixelHeight) const {
@@ -40,4 +40,4 @@ bool TextFont::holds(const FontDescription& description, int pixelHeight) const 
          description.strikethrough == description_.strikethrough;
 }
 
-}  // namespace rt
+}  // namespace rt::win32

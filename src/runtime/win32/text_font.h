@@ -1,10 +1,10 @@
 #pragma once
 
 #include "runtime/form_description.h"
-#include "runtime/win32/gdi.h"
+#include "runtime/win32/owned_handles.h"
 #include "runtime/win32/windows_api.h"
 
-namespace rt {
+namespace rt::win32 {
 
 // The font selected into one device context for printing. A font is made only when the
 // description or the pixel height changes; the previous one goes once it is deselected.
@@ -15,8 +15,8 @@ class TextFont {
   TextFont(const TextFont&) = delete;
   TextFont& operator=(const TextFont&) = delete;
 
-  // False when the font service could not make the font.
-  bool select(const FontDescription& description, int pixelHeight);
+  // The font service's refusal to make the font throws PlatformFailure.
+  void select(const FontDescription& description, int pixelHeight);
 
  private:
   bool holds(const FontDescription& description, int pixelHeight) const;
@@ -28,4 +28,4 @@ class TextFont {
   int pixelHeight_ = 0;
 };
 
-}  // namespace rt
+}  // namespace rt::win32
