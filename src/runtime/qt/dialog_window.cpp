@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "runtime/qt/default_font.h"
 #include "runtime/qt/ico.h"
 #include "runtime/twips.h"
 
@@ -36,15 +37,6 @@ constexpr const char* kFrameStyle =
     "QGroupBox { border: 1px solid palette(mid); margin-top: 0.5em; }"
     "QGroupBox::title { subcontrol-origin: margin; left: 6px; padding: 0 2px; }";
 
-// The runtime's default font for a form that stores none. The narrow face keeps the widths the
-// stored layout was made for.
-QFont defaultFont() {
-  QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Nimbus Sans Narrow"));
-  QFont font(QStringLiteral("MS Sans Serif"));
-  font.setPointSizeF(8.25);
-  return font;
-}
-
 bool takesFocus(ControlKind kind) {
   return kind == ControlKind::TextBox || kind == ControlKind::CommandButton;
 }
@@ -66,7 +58,7 @@ QWidget* textBox(const ControlDescription& control, QWidget* container) {
 DialogWindow::DialogWindow(Form& form) : FormWindow(form) {
   const FormDescription& description = form.description();
   setWindowIcon(rt::windowIcon(description.icon));
-  setFont(defaultFont());
+  setFont(defaultFont(dotsPerInch()));
   setGeometry(pixels(description.left), pixels(description.top), pixels(description.width),
               pixels(description.height));
   setFixedSize(size());

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "runtime/twips.h"
+#include "runtime/win32/default_font.h"
 #include "runtime/win32/ico.h"
 #include "runtime/win32/wide_text.h"
 
@@ -64,6 +65,7 @@ DialogWindow::DialogWindow(Form& form) : FormWindow(form) {
   smallIcon_ = iconFromIco(description.icon, GetSystemMetrics(SM_CXSMICON));
   SendMessageW(handle(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(bigIcon_.get()));
   SendMessageW(handle(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon_.get()));
+  font_ = createDefaultFont(dotsPerInchY());
   createControls();
 }
 
@@ -106,8 +108,7 @@ HWND DialogWindow::createControl(const ControlDescription& control, POINT origin
       pixelsY(control.height), handle(), reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
       GetModuleHandleW(nullptr), nullptr);
   SetWindowPos(window, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-  SendMessageW(window, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)),
-               FALSE);
+  SendMessageW(window, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
   return window;
 }
 

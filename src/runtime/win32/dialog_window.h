@@ -32,6 +32,7 @@ class DialogWindow : public FormWindow {
 
   OwnedIcon bigIcon_;
   OwnedIcon smallIcon_;
+  GdiObject<HFONT> font_;
   // Names of the command buttons, by their window.
   std::map<HWND, std::string> buttons_;
   // The controls that take the focus, in tab order.
