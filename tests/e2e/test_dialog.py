@@ -1,6 +1,9 @@
 """Configuration mode ("/c"): the information dialog; OK, losing the focus or closing it ends."""
 
+import os
 import unittest
+
+import program
 
 import screen
 import xinput
@@ -66,6 +69,18 @@ class Dialog(EndToEnd):
         self.assert_outline(shot, background, "Command1", BUTTON)
         xinput.press_keys(self.x, "Return")
         self.assert_ends(run)
+
+    @unittest.skipUnless(program.under_wine(), "the Linux dialog is measured by the backend tests")
+    def test_every_caption_fits_on_one_line_and_the_address_box_wraps_none(self):
+        """Measured inside the program's own process by the platform's own text measure."""
+        checker = os.path.join(os.path.dirname(self.target.executable), "dialog_layout_check.exe")
+        run = program.Run(["wine", checker, "/c"],
+                          {**self.env, **program.WINE_ENVIRONMENT, "WINEPREFIX": self.target.prefix})
+        self.addCleanup(run.stop)
+        status = run.wait(self.target.startup)
+        out, err = run.output()
+        print(out)
+        self.assertEqual(status, 0, f"{out}{err}")
 
     def test_tab_and_escape_do_not_end_but_a_close_request_does(self):
         run, window = self.show_dialog()
