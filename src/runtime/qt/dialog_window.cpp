@@ -58,6 +58,9 @@ QWidget* textBox(const ControlDescription& control, QWidget* container) {
 DialogWindow::DialogWindow(Form& form) : FormWindow(form) {
   const FormDescription& description = form.description();
   setWindowIcon(rt::windowIcon(description.icon));
+  // The title bar offers what the fixed dialog's does on Windows: its menu and close, no more.
+  setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                 Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
   setFont(defaultFont(dotsPerInch()));
   setGeometry(pixels(description.left), pixels(description.top), pixels(description.width),
               pixels(description.height));
@@ -91,6 +94,7 @@ QWidget* DialogWindow::createControl(const ControlDescription& control, QWidget*
     case ControlKind::Label:
       widget = new QLabel(labelText(control.caption), container);
       static_cast<QLabel*>(widget)->setTextFormat(Qt::PlainText);
+      static_cast<QLabel*>(widget)->setAlignment(Qt::AlignLeft | Qt::AlignTop);
       break;
     case ControlKind::TextBox:
       widget = textBox(control, container);
