@@ -22,6 +22,8 @@ DEJAVU_ONLY = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "de
 # left, top, width, height in twips, on the client area (a frame's place added)
 LABELS = {"Label1": (240, 480, 1935, 255), "Label2": (240, 720, 4095, 255),
           "Label6": (120, 2520, 1815, 255), "Label7": (120, 3840, 4455, 255)}
+TEXT1 = (1920, 2520, 1695, 1215)
+CARET = 40  # pixels a blinking caret may change in the box
 INK_FROM_TOP = 2  # pixels above the tallest letters of a line of DejaVu Sans drawn from the top
 MOTIF_HINTS = "_MOTIF_WM_HINTS"  # flags, functions, decorations, ...: what the title bar offers
 BUTTONS = {"minimise": (8, 32), "maximise": (16, 64), "close": (32, None)}  # function, decoration
@@ -116,6 +118,22 @@ class Dialog(EndToEnd):
                      if any(shot.pixel(x, y) != background for x in range(left, right + 1))]
             self.assertTrue(inked, f"nothing written in {name}")
             self.assertLessEqual(inked[0] - top, INK_FROM_TOP, f"{name} ink starts lower")
+
+    def test_ctrl_z_in_the_text_box_undoes_nothing_of_the_stored_text(self):
+        run, window = self.show_dialog()
+        xinput.press_keys(self.x, "Tab")
+        xinput.press_keys(self.x, "Control_L", "Home")  # no selection, whose end could change
+        self.assert_still_running(run, window)
+        left, top, right, bottom = _pixels(TEXT1)
+        inside = xwindows.geometry_on_screen(self.x, window)[:2]
+        box = (inside[0] + left, inside[1] + top, right - left + 1, bottom - top + 1)
+        before = screen.grab(self.x, *box)
+        xinput.press_keys(self.x, "Control_L", "z")
+        self.assert_still_running(run, window)
+        after = screen.grab(self.x, *box)
+        changed = sum(before.pixel(x, y) != after.pixel(x, y)
+                      for y in range(before.height) for x in range(before.width))
+        self.assertLessEqual(changed, CARET, "the text box's text changed")
 
     def test_tab_and_escape_do_not_end_but_a_close_request_does(self):
         run, window = self.show_dialog()

@@ -50,6 +50,8 @@ QWidget* textBox(const ControlDescription& control, QWidget* container) {
   box->setLineWrapMode(QPlainTextEdit::NoWrap);
   box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  // The stored text and the box's look are no edit of the user's to undo.
+  box->document()->clearUndoRedoStacks();
   return box;
 }
 
