@@ -67,6 +67,8 @@ TEST(DialogWindowTest, CaptionsShowTheirAmpersandsAsStoredTheTextBoxItsLines) {
     const auto* text = window.findChild<QPlainTextEdit*>("Text1");
     EXPECT_EQ(text->document()->findBlockByNumber(0).text(), "Quendral & Cie");
     EXPECT_EQ(text->document()->findBlockByNumber(4).text(), "France");
+    // Its menu offers no Undo before anything was typed.
+    EXPECT_FALSE(text->document()->isUndoAvailable());
     testBackend().endModal(form);
   });
 }
