@@ -4,7 +4,6 @@ import os
 import unittest
 
 import program
-
 import screen
 import xinput
 import xwindows
