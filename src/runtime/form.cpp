@@ -3,6 +3,7 @@
 #include <stdexcept>
 #include <utility>
 
+#include "runtime/default_font.h"
 #include "runtime/error.h"
 #include "runtime/start.h"
 
@@ -10,7 +11,8 @@ namespace rt {
 namespace {
 
 // What a form without a stored font draws with.
-const FontDescription kDefaultFont{"MS Sans Serif", 400, 8.25f, 0, false, false, false};
+const FontDescription kDefaultFont{
+    std::string(DefaultFont::kFace), 400, DefaultFont::kPoints, 0, false, false, false};
 
 ControlKind raiserOf(ControlEvent event) {
   return event == ControlEvent::Timer ? ControlKind::Timer : ControlKind::CommandButton;

@@ -1,12 +1,15 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QFontMetrics>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
 #include <QTextBlock>
+#include <QTextCursor>
+#include <QTextLayout>
 #include <string>
 #include <vector>
 
@@ -63,6 +66,41 @@ TEST(DialogWindowTest, CaptionsShowTheirAmpersandsAsStoredTheTextBoxItsLines) {
     const auto* text = window.findChild<QPlainTextEdit*>("Text1");
     EXPECT_EQ(text->document()->findBlockByNumber(0).text(), "Quendral & Cie");
     EXPECT_EQ(text->document()->findBlockByNumber(4).text(), "France");
+    // Its menu offers no Undo before anything was typed.
+    EXPECT_FALSE(text->document()->isUndoAvailable());
+  });
+}
+
+// The platform's own measure of the runtime's default font: each caption on one line within
+// its control, each line of the address box whole inside the box.
+TEST(DialogWindowTest, EveryCaptionFitsOnOneLineAndTheAddressBoxShowsItsLinesWhole) {
+  TestForm form(form1Description());
+  form.showWhile([](rt::qt::FormWindow& window) {
+    for (const auto* label : window.findChildren<QLabel*>()) {
+      const QFontMetrics metrics(label->font());
+      EXPECT_LE(metrics.horizontalAdvance(label->text()), label->contentsRect().width())
+          << label->objectName().toStdString();
+      EXPECT_LE(metrics.height(), label->contentsRect().height())
+          << label->objectName().toStdString();
+    }
+    for (const auto* frame : window.findChildren<QGroupBox*>()) {
+      EXPECT_LE(QFontMetrics(frame->font()).horizontalAdvance(frame->title()), frame->width());
+    }
+    // Each line's ink, from its top to the lowest point of its own glyphs, inside the box.
+    const auto* text = window.findChild<QPlainTextEdit*>("Text1");
+    const QRect shown = text->viewport()->rect();
+    const QFontMetrics metrics(text->font());
+    for (int line = 0; line < 5; ++line) {
+      const QTextBlock block = text->document()->findBlockByNumber(line);
+      QTextCursor end(block);
+      end.movePosition(QTextCursor::EndOfBlock);
+      const QRect at = text->cursorRect(end);
+      EXPECT_EQ(block.layout()->lineCount(), 1) << "line " << line + 1;
+      EXPECT_LE(at.right(), shown.right()) << "line " << line + 1;
+      EXPECT_LE(at.top() + metrics.ascent() + metrics.tightBoundingRect(block.text()).bottom(),
+                shown.bottom())
+          << "line " << line + 1;
+    }
   });
 }
 

@@ -1,6 +1,7 @@
-"""Takes the README's pictures of the Linux program: python3 screenshots.py EXECUTABLE OUT_DIR
+"""Takes the README's pictures: python3 screenshots.py EXECUTABLE OUT_DIR [WINDOWS_EXECUTABLE PREFIX]
 
-saver.png: the whole screen after five ticks; dialog.png: the dialog with its frame.
+saver.png: the whole screen after five ticks; dialog.png: the dialog with its frame; with the
+Windows program, dialog-windows.png: its dialog under Wine, in a prefix as wineboot makes it.
 """
 
 import os
@@ -8,6 +9,7 @@ import sys
 import time
 
 import program
+import wine_prefix
 import screen
 import xwindows
 from xsession import TestDisplay
@@ -25,9 +27,9 @@ def wait_for_window(display, run, title):
     raise RuntimeError(f"no window titled {title!r}")
 
 
-def take(executable, arguments, title, path, settle, whole_screen):
+def take(target, arguments, title, path, settle, whole_screen):
     display = TestDisplay(WIDTH, HEIGHT)
-    run = program.Native(executable).start(arguments, display.environment())
+    run = target.start(arguments, display.environment())
     try:
         window = wait_for_window(display, run, title)
         time.sleep(settle)
@@ -39,12 +41,19 @@ def take(executable, arguments, title, path, settle, whole_screen):
         shot.write_png(path)
     finally:
         run.stop()
+        target.clean_up(display.environment())
         display.close()
 
 
-def main(executable, out):
-    take(executable, ["/s"], "Tesk screen saver", os.path.join(out, "saver.png"), 5 * 2.0 + 0.5, True)
-    take(executable, ["/c"], "Skarvelunde Screen Saver", os.path.join(out, "dialog.png"), 1.0, False)
+def main(executable, out, windows_executable=None, prefix=None):
+    linux = program.Native(executable)
+    take(linux, ["/s"], "Tesk screen saver", os.path.join(out, "saver.png"), 5 * 2.0 + 0.5, True)
+    take(linux, ["/c"], "Skarvelunde Screen Saver", os.path.join(out, "dialog.png"), 1.0, False)
+    if windows_executable:
+        prefix = os.path.abspath(prefix)
+        wine_prefix.initialise(prefix, saver_font=False)
+        windows = program.UnderWine(windows_executable, prefix)
+        take(windows, ["/c"], "Skarvelunde Screen Saver", os.path.join(out, "dialog-windows.png"), 2.0, False)
 
 
 if __name__ == "__main__":

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "runtime/dialog_layout.h"
+#include "runtime/qt/default_font.h"
 #include "runtime/qt/ico.h"
 #include "runtime/twips.h"
 
@@ -37,15 +38,6 @@ constexpr const char* kFrameStyle =
     "QGroupBox { border: 1px solid palette(mid); margin-top: 0.5em; }"
     "QGroupBox::title { subcontrol-origin: margin; left: 6px; padding: 0 2px; }";
 
-// The runtime's default font for a form that stores none. The narrow face keeps the widths the
-// stored layout was made for.
-QFont defaultFont() {
-  QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Nimbus Sans Narrow"));
-  QFont font(QStringLiteral("MS Sans Serif"));
-  font.setPointSizeF(8.25);
-  return font;
-}
-
 QWidget* textBox(const ControlDescription& control, QWidget* container) {
   auto* box = new QPlainTextEdit(container);
   box->setPlainText(qText(control.caption).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
@@ -55,6 +47,8 @@ QWidget* textBox(const ControlDescription& control, QWidget* container) {
   box->setLineWrapMode(QPlainTextEdit::NoWrap);
   box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  // The stored text and the box's look are no edit of the user's to undo.
+  box->document()->clearUndoRedoStacks();
   return box;
 }
 
@@ -63,7 +57,10 @@ QWidget* textBox(const ControlDescription& control, QWidget* container) {
 DialogWindow::DialogWindow(const FormDescription& description, WindowEvents& events)
     : FormWindow(description, events) {
   setWindowIcon(qt::windowIcon(description.icon));
-  setFont(defaultFont());
+  // The title bar offers what the fixed dialog's does on Windows: its menu and close, no more.
+  setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                 Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+  setFont(defaultFont(dotsPerInch()));
   setGeometry(pixelRect(description.left, description.top, description.width, description.height));
   setFixedSize(size());
   // Back to front: each new control lies in front of its siblings, and a frame comes first.
@@ -89,6 +86,7 @@ QWidget* DialogWindow::createControl(const ControlDescription& control, std::siz
     case ControlKind::Label:
       widget = new QLabel(labelText(control.caption), container);
       static_cast<QLabel*>(widget)->setTextFormat(Qt::PlainText);
+      static_cast<QLabel*>(widget)->setAlignment(Qt::AlignLeft | Qt::AlignTop);
       break;
     case ControlKind::TextBox:
       widget = textBox(control, container);

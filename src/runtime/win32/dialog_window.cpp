@@ -5,6 +5,7 @@
 
 #include "runtime/dialog_layout.h"
 #include "runtime/win32/checked_call.h"
+#include "runtime/win32/default_font.h"
 #include "runtime/win32/ico.h"
 #include "runtime/win32/wide_text.h"
 
@@ -54,6 +55,7 @@ DialogWindow::DialogWindow(const FormDescription& description, WindowEvents& eve
     : FormWindow(events),
       bigIcon_(iconFromIco(description.icon, GetSystemMetrics(SM_CXICON))),
       smallIcon_(iconFromIco(description.icon, GetSystemMetrics(SM_CXSMICON))),
+      font_(createDefaultFont(dotsPerInchY())),
       controlCount_(description.controls.size()),
       window_(create(L"SkarvelundeDialogWindow", dialogClass(), kDialogStyle, 0,
                      description.caption, frameAround(description))) {
@@ -94,8 +96,7 @@ void DialogWindow::createControl(const FormDescription& description, std::size_t
       handle(), reinterpret_cast<HMENU>(static_cast<INT_PTR>(controlId(control))),
       GetModuleHandleW(nullptr), nullptr);
   SetWindowPos(window, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-  SendMessageW(window, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)),
-               FALSE);
+  SendMessageW(window, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
 }
 
 std::optional<std::size_t> DialogWindow::controlOf(WORD id) const {

@@ -34,6 +34,8 @@ class DialogWindow final : public FormWindow {
 
   OwnedIcon bigIcon_;
   OwnedIcon smallIcon_;
+  // The controls' font, the runtime's default one.
+  GdiObject<HFONT> font_;
   std::size_t controlCount_;
   // The controls that take the focus, in tab order; the window's children.
   std::vector<HWND> tabOrder_;
