@@ -45,12 +45,12 @@ QRect inkedArea(const QTextLayout& layout) {
 // piece with whatever else the event drew.
 template <typename Draw>
 void SaverWindow::drawOn(const QRect& area, Draw&& draw) {
-  QImage& image = lastingImage();
-  const QRect shown = area & image.rect();
+  const QRect shown = area & lastingImage().rect();
   if (shown.isEmpty()) return;
   QBackingStore* store = backingStore();
   store->beginPaint(shown);
-  draw(image);
+  // The image to draw on is the one the store hands out while painting.
+  draw(lastingImage());
   store->endPaint();
   update(shown);
 }
