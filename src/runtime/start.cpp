@@ -10,6 +10,7 @@ namespace rt {
 namespace {
 
 Backend* current = nullptr;
+const ProjectHeader* running = nullptr;
 
 // A backend's end never returns; the abort only tells the compiler so.
 [[noreturn]] void endWith(int exitStatus) {
@@ -29,6 +30,7 @@ void setBackend(Backend& backend) { current = &backend; }
 Backend& backend() { return *current; }
 
 void startProgram(const ProjectHeader& header) {
+  running = &header;
   try {
     header.startup();
   } catch (const RuntimeError& error) {
@@ -40,6 +42,8 @@ void startProgram(const ProjectHeader& header) {
   }
   endWith(0);
 }
+
+void failProgram(const RuntimeError& error) { report(*running, error); }
 
 void End() { endWith(0); }
 

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QTest>
 #include <QTimer>
 
@@ -16,7 +17,9 @@ rt::QtBackend& testBackend() {
   static int argc = 1;
   static char name[] = "backend_tests";
   static char* argv[] = {name, nullptr};
-  // Never destroyed: the application it creates must not be torn down among the statics.
+  // The tests' own application, on the platform their environment names; never destroyed, so
+  // that it is not torn down among the statics. The backend uses it instead of starting one.
+  if (!QApplication::instance()) new QApplication(argc, argv);
   static rt::QtBackend* const backend = new rt::QtBackend(argc, argv);
   rt::setBackend(*backend);
   return *backend;

@@ -4,24 +4,14 @@
 #include <cstdlib>
 
 #include "runtime/form.h"
+#include "runtime/qt/application_start.h"
 #include "runtime/qt/dialog_window.h"
-#include "runtime/qt/display_only.h"
 #include "runtime/qt/picture_image.h"
 #include "runtime/qt/saver_window.h"
 #include "runtime/twips.h"
 
 namespace rt {
 namespace {
-
-QtMessageHandler qtsOwnHandler = nullptr;
-
-// Qt gives up on a fatal message by aborting; without a display, say why and end plainly.
-void endOnFatalMessage(QtMsgType type, const QMessageLogContext& context, const QString& message) {
-  if (type != QtFatalMsg) return qtsOwnHandler(type, context, message);
-  std::fprintf(stderr, "%s\n", message.toLocal8Bit().constData());
-  std::fflush(nullptr);
-  std::_Exit(1);
-}
 
 std::string joinedArguments(int argc, char** argv) {
   std::string line;
@@ -50,9 +40,7 @@ std::string QtBackend::commandLine() { return commandLine_; }
 
 void QtBackend::runModal(Form& form) {
   if (!QApplication::instance()) {
-    keepToTheDisplay();
-    qtsOwnHandler = qInstallMessageHandler(endOnFatalMessage);
-    application_ = std::make_unique<QApplication>(applicationArgc_, applicationArgv_);
+    application_ = startApplication(applicationArgc_, applicationArgv_, form);
   }
   const std::unique_ptr<FormWindow> window = createWindow(form);
   shown_[&form] = window.get();
