@@ -31,11 +31,20 @@ bool isPrivateDirectory(const char* path) {
          status.st_uid == geteuid() && (status.st_mode & 0777) == 0700;
 }
 
-// Qt looks in the runtime directory only for a sandbox's mark, and makes the directory, or one
-// in the temporary directory, when it is missing. Without a directory Qt takes as it is, both
-// point where no directory can be made; Qt's complaints about it are not shown.
+// Qt looks in the runtime directory only for a sandbox's mark, and makes one when the session has
+// none it takes as it is: XDG_RUNTIME_DIR, or else one in the temporary directory. It is given
+// the session's, the user's runtime directory or home when private; failing those, both point
+// where no directory can be made, and Qt's complaints about it are not shown.
 void keepQtFromMakingARuntimeDirectory() {
-  if (isPrivateDirectory(std::getenv("XDG_RUNTIME_DIR"))) return;
+  const std::string userRuntime = "/run/user/" + std::to_string(geteuid());
+  const char* const candidates[] = {std::getenv("XDG_RUNTIME_DIR"), userRuntime.c_str(),
+                                    std::getenv("HOME")};
+  for (const char* candidate : candidates) {
+    if (isPrivateDirectory(candidate)) {
+      setenv("XDG_RUNTIME_DIR", candidate, 1);
+      return;
+    }
+  }
   setenv("XDG_RUNTIME_DIR", "/dev/null", 1);
   setenv("TMPDIR", "/dev/null", 1);
 }
