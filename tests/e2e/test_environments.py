@@ -7,8 +7,6 @@ A row marked for Wine also runs the Windows program, in a prefix of the row's ow
 """
 
 import os
-import re
-import subprocess
 import tempfile
 import time
 import unittest
@@ -57,6 +55,8 @@ ROWS = (
     Row("Xft.dpi 144", dpi=144, wine=True),
     Row("no DISPLAY", env={"DISPLAY": None}, saver=FAILS, dialog=FAILS),
     Row("a DISPLAY with no server", env={"DISPLAY": ":64999"}, saver=FAILS, dialog=FAILS),
+    Row("a DISPLAY naming a screen it lacks", env={"DISPLAY": "{display}.3"}, saver=FAILS,
+        dialog=FAILS),
     Row("vnc", env={"QT_QPA_PLATFORM": "vnc", "QT_QPA_VNC_PORT": "5900"}),
     Row("linuxfb without a framebuffer, plugins elsewhere",
         env={"QT_QPA_PLATFORM": "linuxfb", "QT_QPA_PLATFORM_PLUGIN_PATH": "/nonexistent",
@@ -75,6 +75,7 @@ ROWS = (
     Row("three processes for the user", limits=("--nproc=3",), unprivileged=True, saver=UNCHECKED),
     Row("100 MB of address space", limits=("--as=102400000",), sanitized=False,
         saver=FAILS_OR_OUT_OF_MEMORY, dialog=FAILS_OR_OUT_OF_MEMORY),
+    Row("120 MB of address space", limits=("--as=122880000",), sanitized=False, saver=UNCHECKED),
     Row("5 descriptors", limits=("--nofile=5",), saver=FAILS, dialog=FAILS),
     Row("7 descriptors", limits=("--nofile=7",), saver=FAILS, dialog=FAILS),
     Row("10 descriptors", limits=("--nofile=10",), saver=FAILS, dialog=FAILS),
@@ -148,7 +149,8 @@ class Environments(EndToEnd):
         self.x.sync()
 
     def start_row(self, target, row, switch):
-        env = {k: v for k, v in {**self.env, **row.env}.items() if v is not None}
+        changes = {k: v and v.format(display=self.display.name) for k, v in row.env.items()}
+        env = {k: v for k, v in {**self.env, **changes}.items() if v is not None}
         if program.under_wine():
             run = target.start([switch], env)
         else:
