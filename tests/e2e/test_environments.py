@@ -133,7 +133,9 @@ class Environments(EndToEnd):
     def target_at(self, row):
         if not program.under_wine() or row.dpi == 96:
             return self.target
-        directory = tempfile.TemporaryDirectory(prefix="skarvelunde-prefix-")
+        # Beside the shared prefix: its files are linked, and links stay on one file system.
+        directory = tempfile.TemporaryDirectory(prefix="skarvelunde-prefix-",
+                                                dir=os.path.dirname(self.target.prefix))
         self.addCleanup(directory.cleanup)
         prefix = own_prefix.prefix_at_dpi(self.target.prefix, directory.name, row.dpi, self.env)
         target = program.UnderWine(self.target.executable, prefix)
