@@ -34,4 +34,9 @@ class Backend {
   [[noreturn]] virtual void end(int exitStatus) = 0;
 };
 
+// For a platform library that gives up on the spot, with no way back to its caller: the call on
+// a form in progress fails with status, reported as the runtime reports its errors, and the
+// program ends.
+[[noreturn]] void failCallInProgress(Status status);
+
 }  // namespace rt

@@ -14,6 +14,26 @@ namespace {
 const FontDescription kDefaultFont{
     std::string(DefaultFont::kFace), 400, DefaultFont::kPoints, 0, false, false, false};
 
+struct Call {
+  std::string_view object;
+  std::string_view member;
+};
+
+// The call on a form that the platform is carrying out, innermost first.
+Call callInProgress;
+
+class CallInProgress {
+ public:
+  CallInProgress(std::string_view object, std::string_view member)
+      : outer_(std::exchange(callInProgress, Call{object, member})) {}
+  ~CallInProgress() { callInProgress = outer_; }
+  CallInProgress(const CallInProgress&) = delete;
+  CallInProgress& operator=(const CallInProgress&) = delete;
+
+ private:
+  Call outer_;
+};
+
 ControlKind raiserOf(ControlEvent event) {
   return event == ControlEvent::Timer ? ControlKind::Timer : ControlKind::CommandButton;
 }
@@ -39,6 +59,7 @@ void Form::endShow() {
 
 template <typename Call>
 auto Form::onWindow(std::string_view member, Call&& call) const {
+  const CallInProgress inProgress{name_, member};
   try {
     return call();
   } catch (const PlatformFailure& failure) {
@@ -178,6 +199,10 @@ void Form::raiseControlEvent(std::size_t control, ControlEvent event) {
   for (const Binding& binding : bindings_) {
     if (binding.control == control && binding.event == event) dispatch(binding.handler);
   }
+}
+
+void failCallInProgress(Status status) {
+  failProgram(RuntimeError::failedCall(status, callInProgress.object, callInProgress.member));
 }
 
 }  // namespace rt

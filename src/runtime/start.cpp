@@ -12,6 +12,7 @@ namespace rt {
 namespace {
 
 Backend* current = nullptr;
+const ProjectHeader* running = nullptr;
 
 // A backend's end never returns; the abort only tells the compiler so.
 [[noreturn]] void endWith(int exitStatus) {
@@ -39,6 +40,7 @@ Backend& backend() {
 }
 
 void startProgram(const ProjectHeader& header) {
+  running = &header;
   try {
     header.startup();
   } catch (const RuntimeError& error) {
@@ -50,6 +52,8 @@ void startProgram(const ProjectHeader& header) {
   }
   endWith(0);
 }
+
+void failProgram(const RuntimeError& error) { report(*running, error); }
 
 void End() { endWith(0); }
 

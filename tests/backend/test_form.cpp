@@ -19,7 +19,9 @@ rt::qt::QtBackend& testBackend() {
   static int argc = 1;
   static char name[] = "backend_tests";
   static char* argv[] = {name, nullptr};
-  // Never destroyed: the application it creates must not be torn down among the statics.
+  // The tests' own application, on the platform their environment names; never destroyed, so
+  // that it is not torn down among the statics. The backend uses it instead of starting one.
+  if (!QApplication::instance()) new QApplication(argc, argv);
   static rt::qt::QtBackend* const backend = new rt::qt::QtBackend(argc, argv);
   static const rt::BackendScope* const platform = new rt::BackendScope(*backend);
   (void)platform;

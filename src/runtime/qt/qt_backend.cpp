@@ -3,22 +3,12 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "runtime/qt/application_start.h"
 #include "runtime/qt/dialog_window.h"
-#include "runtime/qt/display_only.h"
 #include "runtime/qt/saver_window.h"
 
 namespace rt::qt {
 namespace {
-
-QtMessageHandler qtsOwnHandler = nullptr;
-
-// Qt gives up on a fatal message by aborting; without a display, say why and end plainly.
-void endOnFatalMessage(QtMsgType type, const QMessageLogContext& context, const QString& message) {
-  if (type != QtFatalMsg) return qtsOwnHandler(type, context, message);
-  std::fprintf(stderr, "%s\n", message.toLocal8Bit().constData());
-  std::fflush(nullptr);
-  std::_Exit(1);
-}
 
 std::string joinedArguments(int argc, char** argv) {
   std::string line;
@@ -40,10 +30,8 @@ std::string QtBackend::commandLine() { return commandLine_; }
 
 std::unique_ptr<Window> QtBackend::createWindow(const FormDescription& description,
                                                 WindowEvents& events) {
-  if (!application_) {
-    keepToTheDisplay();
-    qtsOwnHandler = qInstallMessageHandler(endOnFatalMessage);
-    application_ = std::make_unique<QApplication>(applicationArgc_, applicationArgv_);
+  if (!QApplication::instance()) {
+    application_ = startApplication(applicationArgc_, applicationArgv_);
   }
   if (description.style == WindowStyle::FullScreen) {
     return std::make_unique<SaverWindow>(description, events);
