@@ -59,44 +59,43 @@ TEST_P(MainCourseTest, ShowsOnlyTheChosenFormAndEnds) {
 
 INSTANTIATE_TEST_SUITE_P(CommandLines, MainCourseTest, testing::ValuesIn(kCourses));
 
-TEST(MainTest, FailingShowIsReportedInFrenchAndTheOtherFormIsNeverTried) {
+struct Failure {
+  const char* name;
+  const char* commandLine;
+  const char* failing;
+  std::string log;
+};
+
+// A failed creation or Show is reported in French and ends the run; no other form is tried.
+const Failure kFailures[] = {
+    {"Show", "/c /s", "Form1.Show",
+     logPattern({"created Form1", "end 1",
+                 "error: Erreur d'exécution '-2147467259 \\(80004005\\)' :\n\nLa méthode 'Show' "
+                 "de l'objet 'Form1' a échoué"})},
+    {"WindowRefused", "/s", "window.create",
+     logPattern({"created teskf", "end 1",
+                 "error: Erreur d'exécution '-2147024888 \\(80070008\\)' :\n\nLa méthode 'Show' "
+                 "de l'objet 'teskf' a échoué"})},
+    {"Creation", "/s", "teskf.New", "^created teskf;end 1;error: .*'New' de l'objet 'teskf'.*;\n$"},
+};
+
+class MainFailureTest : public testing::TestWithParam<Failure> {};
+
+TEST_P(MainFailureTest, EndsWithTheReportedErrorAndStatusOne) {
   EXPECT_EXIT(
       {
         RecordingBackend backend;
-        backend.commandLineText = "/c /s";
-        backend.failing = {"Form1.Show"};
+        backend.commandLineText = GetParam().commandLine;
+        backend.failing = {GetParam().failing};
         runProgram(backend);
       },
-      testing::ExitedWithCode(1),
-      logPattern({"created Form1", "end 1",
-                  "error: Erreur d'exécution '-2147467259 \\(80004005\\)' :\n\nLa méthode 'Show' "
-                  "de l'objet 'Form1' a échoué"}));
+      testing::ExitedWithCode(1), GetParam().log);
 }
 
-TEST(MainTest, WindowThePlatformRefusesIsAFailedShow) {
-  EXPECT_EXIT(
-      {
-        RecordingBackend backend;
-        backend.commandLineText = "/s";
-        backend.failing = {"window.create"};
-        runProgram(backend);
-      },
-      testing::ExitedWithCode(1),
-      logPattern({"created teskf", "end 1",
-                  "error: Erreur d'exécution '-2147024888 \\(80070008\\)' :\n\nLa méthode "
-                  "'Show' de l'objet 'teskf' a échoué"}));
-}
-
-TEST(MainTest, FailingCreationEndsTheProgramWithTheError) {
-  EXPECT_EXIT(
-      {
-        RecordingBackend backend;
-        backend.commandLineText = "/s";
-        backend.failing = {"teskf.New"};
-        runProgram(backend);
-      },
-      testing::ExitedWithCode(1), "^created teskf;end 1;error: .*'New' de l'objet 'teskf'.*;\n$");
-}
+INSTANTIATE_TEST_SUITE_P(Failures, MainFailureTest, testing::ValuesIn(kFailures),
+                         [](const testing::TestParamInfo<Failure>& failure) {
+                           return std::string(failure.param.name);
+                         });
 
 TEST(MainTest, LongCommandLineWithTheSwitchAtTheEnd) {
   EXPECT_EXIT(

@@ -15,6 +15,17 @@ namespace {
 
 class SaverTest : public testing::Test {
  protected:
+  // Runs ticks that must fail: the runtime's error they raise.
+  rt::RuntimeError failingTicks(teskf& window, int ticks) {
+    try {
+      runTicks(window, ticks);
+    } catch (const rt::RuntimeError& error) {
+      return error;
+    }
+    ADD_FAILURE() << "no error";
+    return rt::RuntimeError(rt::ErrorKind::Internal);
+  }
+
   // Shows the window and fires n ticks of Timer1, as the message loop would.
   void runTicks(teskf& window, int ticks) {
     backend.whileShown = [this, ticks] {
@@ -171,13 +182,9 @@ class SaverFailureTest : public SaverTest, public testing::WithParamInterface<Fa
 TEST_P(SaverFailureTest, FailingCallLeavesTheTickWithTheRuntimeError) {
   backend.failing = {GetParam().failing};
   teskf window;
-  try {
-    runTicks(window, 2);
-    FAIL() << "no error";
-  } catch (const rt::RuntimeError& error) {
-    EXPECT_EQ(error.kind(), rt::ErrorKind::FailedCall);
-    EXPECT_EQ(error.object() + "." + error.member(), GetParam().reported);
-  }
+  const rt::RuntimeError error = failingTicks(window, 2);
+  EXPECT_EQ(error.kind(), rt::ErrorKind::FailedCall);
+  EXPECT_EQ(error.object() + "." + error.member(), GetParam().reported);
   EXPECT_EQ(backend.paints.size(), GetParam().paints);
   EXPECT_TRUE(backend.prints.empty());
 }
@@ -188,13 +195,9 @@ TEST_F(SaverTest, NonFiniteSizeRaisesTheFloatingPointError) {
   for (float size : {std::numeric_limits<float>::infinity(), std::nanf("")}) {
     backend.windowHeight = size;
     teskf window;
-    try {
-      runTicks(window, 1);
-      FAIL() << "no error";
-    } catch (const rt::RuntimeError& error) {
-      EXPECT_EQ(error.kind(), rt::ErrorKind::Overflow);
-      EXPECT_EQ(error.number(), 6);
-    }
+    const rt::RuntimeError error = failingTicks(window, 1);
+    EXPECT_EQ(error.kind(), rt::ErrorKind::Overflow);
+    EXPECT_EQ(error.number(), 6);
     EXPECT_TRUE(backend.paints.empty());
   }
 }
@@ -209,12 +212,7 @@ TEST_P(SaverFloatCheckTest, EachComputedValueIsCheckedBeforeUse) {
   script[static_cast<std::size_t>(position)] = std::nanf("");
   draws.script(script);
   teskf window;
-  try {
-    runTicks(window, 1);
-    FAIL() << "no error";
-  } catch (const rt::RuntimeError& error) {
-    EXPECT_EQ(error.kind(), rt::ErrorKind::Overflow);
-  }
+  EXPECT_EQ(failingTicks(window, 1).kind(), rt::ErrorKind::Overflow);
   EXPECT_EQ(backend.paints.size(), position < 2 ? 0u : 1u);
   EXPECT_TRUE(backend.prints.empty());
 }
