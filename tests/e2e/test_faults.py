@@ -15,9 +15,11 @@ import unittest
 
 import program
 from e2e_case import POLL, EndToEnd
+from xsession import TestDisplay
 
 SAVER = "Tesk screen saver"
 DIALOG = "Skarvelunde Screen Saver"
+OUT_OF_MEMORY = "SCRNSAVE:Skarvelunde: Erreur d'exécution '7' :\n\nMémoire insuffisante\n"
 LOSS_ENDS_WITHIN = 1.0  # seconds from the display's end to the program's
 CPU_ON_THE_WAY_OUT = 0.3  # seconds of processor time it may spend meanwhile
 
@@ -84,6 +86,16 @@ class Faults(EndToEnd):
 
     def test_losing_the_display_ends_the_dialog_with_a_message(self):
         self.assert_display_loss_ends(["/c"], DIALOG)
+
+    def test_a_display_of_256_colours_is_out_of_memory(self):
+        display = TestDisplay(1024, 768, depth=8)
+        self.addCleanup(display.close)
+        for switch in ("/s", "/c"):
+            with self.subTest(switch):
+                run = self.target.start([switch], {**self.env, **display.environment()})
+                self.addCleanup(run.stop)
+                self.assertEqual(run.wait(self.target.ends_within), 1, f"output {run.output()}")
+                self.assertEqual(run.output(), ("", OUT_OF_MEMORY))
 
     def test_sigterm_and_sigint_end_the_saver_by_the_signal(self):
         for number in (signal.SIGTERM, signal.SIGINT):

@@ -30,8 +30,8 @@ def _read_display_number(fd, server, deadline):
 class TestDisplay:
     """Xvfb + openbox; `x` is the test's own Xlib connection, `environment()` the children's."""
 
-    def __init__(self, width=WIDTH, height=HEIGHT):
-        self.width, self.height = width, height
+    def __init__(self, width=WIDTH, height=HEIGHT, depth=24):
+        self.width, self.height, self.depth = width, height, depth
         self._home = tempfile.TemporaryDirectory(prefix="skarvelunde-e2e-")
         self._processes = []
         try:
@@ -47,7 +47,7 @@ class TestDisplay:
         read_end, write_end = os.pipe()
         server = self._spawn(
             ["Xvfb", "-displayfd", str(write_end), "-screen", "0",
-             f"{self.width}x{self.height}x24", "-dpi", "96", "-nolisten", "tcp"],
+             f"{self.width}x{self.height}x{self.depth}", "-dpi", "96", "-nolisten", "tcp"],
             pass_fds=(write_end,), env=os.environ)
         os.close(write_end)
         try:

@@ -1,11 +1,14 @@
 #include "runtime/qt/form_window.h"
 
+#include <QBackingStore>
 #include <QCloseEvent>
 #include <QScreen>
 #include <QString>
 #include <QTimer>
 #include <cstdio>
 #include <cstdlib>
+#include <new>
+#include <utility>
 
 #include "runtime/twips.h"
 
@@ -44,14 +47,34 @@ void FormWindow::startTimer(std::size_t control, int milliseconds) {
 void FormWindow::show() {
   showAsForm();
   activateWindow();
+  requirePaintableStore();
 }
 
+// An error that arose under one of Qt's event handlers leaves from here.
 void FormWindow::runUntilEnded() {
   [[maybe_unused]] static const int exitHandler = std::atexit(endInsideTheLoop);
-  if (ended_) return;
-  looping = true;
-  loop_.exec();
-  looping = false;
+  if (!ended_) {
+    looping = true;
+    loop_.exec();
+    looping = false;
+  }
+  if (failure_) std::rethrow_exception(std::exchange(failure_, nullptr));
+}
+
+// No exception may cross Qt's code: it ends the show and waits there.
+void FormWindow::endWithFailure(std::exception_ptr failure) {
+  if (!failure_) failure_ = std::move(failure);
+  end();
+}
+
+// A window whose backing store no painter can draw on (a display of 256 colours) would stay blank
+// while Qt complained on every repaint: the runtime's want of memory instead.
+void FormWindow::requirePaintableStore() {
+  QBackingStore* store = backingStore();
+  if (!store) throw std::bad_alloc();
+  if (store->size() != size()) store->resize(size());
+  const QPaintDevice* device = store->paintDevice();
+  if (!device || !device->paintEngine()) throw std::bad_alloc();
 }
 
 void FormWindow::end() {

@@ -2,6 +2,7 @@
 
 #include <QEventLoop>
 #include <QWidget>
+#include <exception>
 
 #include "runtime/form_description.h"
 #include "runtime/window.h"
@@ -29,14 +30,18 @@ class FormWindow : public QWidget, public rt::Window {
  protected:
   virtual void showAsForm() = 0;
   WindowEvents& events() const { return events_; }
+  void endWithFailure(std::exception_ptr failure);
   int pixels(float twips) const;
   void closeEvent(QCloseEvent* event) override;
   void changeEvent(QEvent* event) override;
 
  private:
+  void requirePaintableStore();
+
   WindowEvents& events_;
   QEventLoop loop_;
   bool ended_ = false;
+  std::exception_ptr failure_;
 };
 
 }  // namespace rt::qt

@@ -96,10 +96,14 @@ const QImage& SaverWindow::image() { return lastingImage(); }
 // Whatever Qt repaints on the backing store is there already; drawn anywhere else, as when the
 // window is grabbed, it is copied from there.
 void SaverWindow::paintEvent(QPaintEvent* event) {
-  const QImage& image = lastingImage();
-  QPainter painter(this);
-  if (painter.paintEngine()->paintDevice() != &image) {
-    painter.drawImage(event->rect(), image, event->rect());
+  try {
+    const QImage& image = lastingImage();
+    QPainter painter(this);
+    if (painter.paintEngine()->paintDevice() != &image) {
+      painter.drawImage(event->rect(), image, event->rect());
+    }
+  } catch (...) {
+    endWithFailure(std::current_exception());
   }
 }
 
