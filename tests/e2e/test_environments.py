@@ -7,6 +7,7 @@ A row marked for Wine also runs the Windows program, in a prefix of the row's ow
 """
 
 import os
+import shutil
 import tempfile
 import time
 import unittest
@@ -154,13 +155,24 @@ class Environments(EndToEnd):
         if program.under_wine():
             run = target.start([switch], env)
         else:
-            command = [target.executable, switch]
+            command = [self.runnable_by_anyone(target) if row.unprivileged else target.executable,
+                       switch]
             if row.limits:
                 command = ["prlimit", *row.limits, "--", *command]
             if row.unprivileged:
                 command = ["setpriv", "--reuid=nobody", "--regid=nogroup", "--clear-groups", *command]
             run = program.Run(command, env)
         return run
+
+    def runnable_by_anyone(self, target):
+        """A copy of the executable that an unprivileged user can reach, wherever the tree lies."""
+        if not hasattr(self, "_public_copy"):
+            folder = tempfile.mkdtemp(prefix="skarvelunde-e2e-")
+            self.addCleanup(shutil.rmtree, folder, ignore_errors=True)
+            os.chmod(folder, 0o755)
+            self._public_copy = shutil.copy(target.executable, folder)
+            os.chmod(self._public_copy, 0o755)
+        return self._public_copy
 
     def check_course(self, target, row, switch):
         run = self.start_row(target, row, switch)
