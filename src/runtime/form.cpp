@@ -79,6 +79,9 @@ Form::~Form() = default;
 // loop. The window goes when the show is over, however it ends.
 void Form::Show(ShowMode /*mode*/) {
   checkStatus(name_, "Show");
+  // A form unloaded before is loaded afresh.
+  ending_ = false;
+  wasActive_ = false;
   // No event reaches the form from a window going away.
   struct Unload {
     Form& form;

@@ -118,6 +118,19 @@ TEST(FormTest, ShowStartsTheTimersBeforeLoadAndShowsAfterIt) {
   EXPECT_EQ(form.events, std::vector<std::string>{"Load"});
 }
 
+TEST(FormTest, AFormUnloadedIsLoadedAndShownAfresh) {
+  RecordingBackend backend;
+  ProbeForm form;
+  backend.whileShown = [&] {
+    backend.activate(true);
+    backend.close();
+  };
+  form.Show(rt::ShowMode::Modal);
+  backend.whileShown = [&] { backend.activate(false); };
+  form.Show(rt::ShowMode::Modal);
+  EXPECT_EQ(form.events, (std::vector<std::string>{"Load", "Unload", "Load"}));
+}
+
 TEST(FormTest, HandlerErrorEndsTheShowAndLeavesFromShow) {
   RecordingBackend backend;
   ProbeForm form;
