@@ -8,6 +8,7 @@
 #include <QString>
 
 #include "runtime/qt/ico.h"
+#include "runtime/qt/key_character.h"
 #include "runtime/qt/text_font.h"
 #include "runtime/twips.h"
 
@@ -84,14 +85,11 @@ void SaverWindow::fitImageToWindow() {
   image_ = std::move(grown);
 }
 
-// Only a key that yields a character is a key press of the form. As on Windows, Delete and keys
-// held with Alt (menu keys there) yield none.
+// Only a key that yields a character, by Windows' rule, is a key press of the form.
 void SaverWindow::keyPressEvent(QKeyEvent* event) {
-  const QString text = event->text();
-  if (text.isEmpty() || event->key() == Qt::Key_Delete || event->modifiers() & Qt::AltModifier) {
-    return;
+  if (const auto character = windowsCharacter(*event)) {
+    form().raiseKeyPress(static_cast<std::int16_t>(*character));
   }
-  form().raiseKeyPress(static_cast<std::int16_t>(text.at(0).unicode()));
 }
 
 QPoint SaverWindow::pixelsFrom(float x, float y) const {
