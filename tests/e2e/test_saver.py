@@ -30,18 +30,16 @@ class Clock:
 
 
 class Saver(EndToEnd):
-    """Ticks count from the load, just before the window appears. The Linux program's clock is
-    its start; Wine's start-up is long and uneven, so there the clock is the window's
-    appearance, with a little more room for Wine's lag."""
+    """Ticks count from the load, just before the window appears, so the clock is the window's
+    appearance: start-up is uneven, long under Wine, longer in the sanitizer build. Wine gets a
+    little more room for its lag."""
 
     def show_saver(self):
         run = self.start("/s")
         window, appeared = self.wait_for_window(run, TITLE)
         self.assertEqual(xwindows.geometry_on_screen(self.x, window),
                          (0, 0, self.display.width, self.display.height), "covers the screen")
-        if program.under_wine():
-            return run, window, Clock(appeared, black=1.5, late=0.6)
-        return run, window, Clock(run.started, black=1.8, late=0.0)
+        return run, window, Clock(appeared, black=1.5, late=0.6 if program.under_wine() else 0.0)
 
     def assert_black_until(self, moment):
         shots = 0

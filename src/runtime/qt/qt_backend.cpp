@@ -6,6 +6,7 @@
 #include "runtime/form.h"
 #include "runtime/qt/dialog_window.h"
 #include "runtime/qt/display_only.h"
+#include "runtime/qt/leak_check.h"
 #include "runtime/qt/picture_image.h"
 #include "runtime/qt/saver_window.h"
 #include "runtime/twips.h"
@@ -20,6 +21,7 @@ void endOnFatalMessage(QtMsgType type, const QMessageLogContext& context, const 
   if (type != QtFatalMsg) return qtsOwnHandler(type, context, message);
   std::fprintf(stderr, "%s\n", message.toLocal8Bit().constData());
   std::fflush(nullptr);
+  checkLeaks();
   std::_Exit(1);
 }
 
@@ -97,6 +99,7 @@ void QtBackend::reportError(const std::string& title, const std::string& message
 // Nothing runs on the way out: no further event, no teardown of the application.
 void QtBackend::end(int exitStatus) {
   std::fflush(nullptr);
+  checkLeaks();
   std::_Exit(exitStatus);
 }
 
