@@ -1,13 +1,14 @@
 """Configuration mode ("/c"): the information dialog; OK, losing the focus or closing it ends."""
 
 import os
+import time
 import unittest
 
 import program
 import screen
 import xinput
 import xwindows
-from e2e_case import EndToEnd
+from e2e_case import POLL, EndToEnd
 
 TITLE = "Skarvelunde Screen Saver"
 CLIENT_SIZE = (318, 287)  # 4770 x 4305 twips at 96 dpi
@@ -55,6 +56,17 @@ class Dialog(EndToEnd):
         self.wait_for_focus(window)
         return run, window
 
+    def painted(self, left, top, width, height):
+        """The client area once drawn: a window can be shown and focused before its first paint,
+        the more so in the slower sanitizer build."""
+        deadline = time.monotonic() + self.target.startup
+        while True:
+            shot = screen.grab(self.x, left, top, width, height)
+            uniform = len(set(shot.bgr[i:i + 3] for i in range(0, len(shot.bgr), 3))) == 1
+            if not uniform or time.monotonic() > deadline:
+                return shot
+            time.sleep(POLL)
+
     def assert_line(self, shot, background, name, points_of_line, offsets):
         """Some line near the expected one, nearly all of it off the background colour."""
         best = 0.0
@@ -84,7 +96,7 @@ class Dialog(EndToEnd):
         run, window = self.show_dialog()
         left, top, width, height = xwindows.geometry_on_screen(self.x, window)
         self.assertEqual((width, height), CLIENT_SIZE, "client area")
-        shot = screen.grab(self.x, left, top, width, height)
+        shot = self.painted(left, top, width, height)
         background = shot.most_common_colour()
         for name, rectangle in FRAMES.items():
             self.assert_outline(shot, background, name, rectangle, top_edge=False)

@@ -56,11 +56,6 @@ def wait_unreaped(pid, timeout):
 
 @unittest.skipIf(program.under_wine(), "the Linux program only")
 class Faults(EndToEnd):
-    def setUp(self):
-        super().setUp()
-        suppressions = os.path.join(os.path.dirname(os.path.abspath(__file__)), "lsan.supp")
-        self.env = {**self.env, "LSAN_OPTIONS": f"suppressions={suppressions}"}
-
     def assert_display_loss_ends(self, arguments, title):
         run = self.start(*arguments)
         self.wait_for_window(run, title)

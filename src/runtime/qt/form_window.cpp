@@ -10,6 +10,7 @@
 #include <new>
 #include <utility>
 
+#include "runtime/qt/leak_check.h"
 #include "runtime/twips.h"
 
 namespace rt::qt {
@@ -23,6 +24,7 @@ bool looping = false;
 void endInsideTheLoop() {
   if (!looping) return;
   std::fflush(nullptr);
+  checkLeaks();
   std::_Exit(1);
 }
 

@@ -5,6 +5,7 @@
 
 #include "runtime/qt/application_start.h"
 #include "runtime/qt/dialog_window.h"
+#include "runtime/qt/leak_check.h"
 #include "runtime/qt/saver_window.h"
 
 namespace rt::qt {
@@ -47,6 +48,7 @@ void QtBackend::reportError(const std::string& title, const std::string& message
 // Nothing runs on the way out: no further event, no teardown of the application.
 void QtBackend::end(int exitStatus) {
   std::fflush(nullptr);
+  checkLeaks();
   std::_Exit(exitStatus);
 }
 

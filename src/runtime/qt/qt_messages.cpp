@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "runtime/backend.h"
+#include "runtime/qt/leak_check.h"
 
 namespace rt::qt {
 namespace {
@@ -31,6 +32,7 @@ void handleQtMessage(QtMsgType type, const QMessageLogContext& context, const QS
   if (starting) failCallInProgress(kFail);
   std::fprintf(stderr, "%s\n", message.toLocal8Bit().constData());
   std::fflush(nullptr);
+  checkLeaks();
   std::_Exit(1);
 }
 

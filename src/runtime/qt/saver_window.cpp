@@ -13,6 +13,7 @@
 
 #include "runtime/error.h"
 #include "runtime/qt/ico.h"
+#include "runtime/qt/key_character.h"
 #include "runtime/qt/picture_copy.h"
 #include "runtime/qt/text_font.h"
 
@@ -131,16 +132,8 @@ QImage& SaverWindow::lastingImage() {
   return image;
 }
 
-// Only a key that yields a character is a key press of the form. As on Windows, Delete and keys
-// held with Alt (menu keys there) yield none.
-void SaverWindow::keyPressEvent(QKeyEvent* event) {
-  const QString text = event->text();
-  if (text.isEmpty() || event->key() == Qt::Key_Delete || event->modifiers() & Qt::AltModifier) {
-    events().keyPressed(std::nullopt);
-    return;
-  }
-  events().keyPressed(text.at(0).unicode());
-}
+// A key press and its character, by Windows' rule of which presses yield one.
+void SaverWindow::keyPressEvent(QKeyEvent* event) { events().keyPressed(windowsCharacter(*event)); }
 
 QPoint SaverWindow::pixelsFrom(float x, float y) const { return QPoint(pixels(x), pixels(y)); }
 
