@@ -59,7 +59,8 @@ def main():
     memory_rows(table, results, back_to_back)
     print("\n".join(table.lines))
     print(f"Screens of 1920 x 1080 unless named; MB = 10^6 bytes; {seconds} s of running after "
-          f"{WARM_UP_TICKS} warm-up ticks; measured in {time.monotonic() - began:.0f} s.")
+          f"start-up and {WARM_UP_TICKS} warm-up ticks; "
+          f"measured in {time.monotonic() - began:.0f} s.")
 
 
 if __name__ == "__main__":

@@ -103,7 +103,8 @@ def memory_rows(table, results, back_to_back):
     table.row("growth per screen pixel, RSS + X server's private growth",
               [growth_per_pixel([f.rss + f.server_growth for f in figures[p]]) for p in PROGRAMS],
               bytes_per_pixel, with_ratio=False)
+    counts = " / ".join(f"{ticks:,}" for ticks in back_to_back)
     for index, name in enumerate(["RSS", "USS"]):
-        first, last = back_to_back[1000][index], back_to_back[100000][index]
-        table.lines.append(f"| {name} after 1,000 / 100,000 ticks back to back | "
-                           f"{megabytes(first)} / {megabytes(last)} | — | — | — | — |")
+        values = " / ".join(megabytes(memory[index]) for memory in back_to_back.values())
+        table.lines.append(f"| {name} after {counts} ticks back to back | {values} "
+                           "| — | — | — | — |")

@@ -71,6 +71,26 @@ class Run:
         time.sleep(max(0.0, moment - time.monotonic()))
         return self.sample()
 
+    def check_running(self, since, limit, waiting_for):
+        if self._child.poll() is not None:
+            raise RuntimeError(f"{self.program_name} {self.size}: ended")
+        if time.monotonic() - since > limit:
+            raise RuntimeError(f"{self.program_name} {self.size}: no {waiting_for} in {limit} s")
+
+    def wait_until_started(self):
+        """Start-up is over once program and server have done nothing for 0.5 s, a stretch that
+        ticks every 2 s leave between them."""
+        began = time.monotonic()
+        quiet = self.sample()
+        while True:
+            time.sleep(POLL)
+            now = self.sample()
+            if now.total != quiet.total:
+                quiet = now
+            elif now.time - quiet.time >= 0.5:
+                return now
+            self.check_running(began, 30, "quiet stretch")
+
     def wait_for_tick(self, since):
         """The moment the CPU of program and server rises past a tick's least cost."""
         while True:
@@ -78,16 +98,16 @@ class Run:
             now = self.sample()
             if now.total - since.total > TICK_THRESHOLD_NS:
                 return now.time
-            if self._child.poll() is not None or now.time - since.time > 4:
-                raise RuntimeError(f"{self.program_name} {self.size}: no tick within 4 s")
+            self.check_running(since.time, 4, "tick")
 
     def measure(self, seconds):
         """Windows from 0.7 s before each tick to 0.7 s after it hold the tick; the 0.6 s between
         them hold none and give the idle rate, which is taken off each tick's window."""
-        tick_at = self.wait_for_tick(self.sample())
-        for _ in range(WARM_UP_TICKS - 1):
-            tick_at = self.wait_for_tick(self.sample_at(tick_at + 1.3))
-        before = start = self.sample_at(tick_at + 1.3)
+        before = self.wait_until_started()
+        for _ in range(WARM_UP_TICKS):
+            tick_at = self.wait_for_tick(before)
+            before = self.sample_at(tick_at + 1.3)
+        start = before
         switches = self.program.switches(), self.server.switches()
         ticks, idles = [], []
         while len(ticks) < seconds // 2:
