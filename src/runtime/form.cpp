@@ -3,6 +3,7 @@
 #include <stdexcept>
 #include <utility>
 
+#include "runtime/call_in_progress.h"
 #include "runtime/default_font.h"
 #include "runtime/error.h"
 #include "runtime/start.h"
@@ -13,26 +14,6 @@ namespace {
 // What a form without a stored font draws with.
 const FontDescription kDefaultFont{
     std::string(DefaultFont::kFace), 400, DefaultFont::kPoints, 0, false, false, false};
-
-struct Call {
-  std::string_view object;
-  std::string_view member;
-};
-
-// The call on a form that the platform is carrying out, innermost first.
-Call callInProgress;
-
-class CallInProgress {
- public:
-  CallInProgress(std::string_view object, std::string_view member)
-      : outer_(std::exchange(callInProgress, Call{object, member})) {}
-  ~CallInProgress() { callInProgress = outer_; }
-  CallInProgress(const CallInProgress&) = delete;
-  CallInProgress& operator=(const CallInProgress&) = delete;
-
- private:
-  Call outer_;
-};
 
 ControlKind raiserOf(ControlEvent event) {
   return event == ControlEvent::Timer ? ControlKind::Timer : ControlKind::CommandButton;
@@ -57,8 +38,8 @@ void Form::endShow() {
   if (window_) window_->end();
 }
 
-template <typename Call>
-auto Form::onWindow(std::string_view member, Call&& call) const {
+template <typename Operation>
+auto Form::onWindow(std::string_view member, Operation&& call) const {
   const CallInProgress inProgress{name_, member};
   try {
     return call();
@@ -202,10 +183,6 @@ void Form::raiseControlEvent(std::size_t control, ControlEvent event) {
   for (const Binding& binding : bindings_) {
     if (binding.control == control && binding.event == event) dispatch(binding.handler);
   }
-}
-
-void failCallInProgress(Status status) {
-  failProgram(RuntimeError::failedCall(status, callInProgress.object, callInProgress.member));
 }
 
 }  // namespace rt

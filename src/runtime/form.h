@@ -78,8 +78,8 @@ class Form : private WindowEvents {
   void dispatch(Handler&& handler);
   void endShow();
   // Runs a call on the shown window; the platform's refusal is the call's failure.
-  template <typename Call>
-  auto onWindow(std::string_view member, Call&& call) const;
+  template <typename Operation>
+  auto onWindow(std::string_view member, Operation&& call) const;
 
   std::string name_;
   FormDescription description_;
