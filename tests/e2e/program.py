@@ -99,6 +99,12 @@ def hold_prefix(prefix):
         fcntl.flock(_held[prefix], fcntl.LOCK_EX)
 
 
+def sanitized(executable):
+    """Whether the executable is the AddressSanitizer build."""
+    with open(executable, "rb") as f:
+        return b"__asan_init" in f.read()
+
+
 def under_wine():
     return bool(os.environ.get("SKARVELUNDE_WINEPREFIX"))
 

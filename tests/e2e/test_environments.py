@@ -93,11 +93,6 @@ def report(form, outcome):
     return f"{PROJECT_TITLE}: {message}\n"
 
 
-def sanitized(executable):
-    with open(executable, "rb") as f:
-        return b"__asan_init" in f.read()
-
-
 def listening_sockets(pid):
     """The TCP sockets of the process that listen, and its Unix ones that accept."""
     inodes = set()
@@ -120,7 +115,7 @@ class Environments(EndToEnd):
     def test_each_row(self):
         linux = not program.under_wine()
         for row in ROWS:
-            if not (linux or row.wine) or (not row.sanitized and sanitized(self.target.executable)):
+            if not (linux or row.wine) or (not row.sanitized and program.sanitized(self.target.executable)):
                 continue
             with self.subTest(row.name):
                 target = self.target_at(row)

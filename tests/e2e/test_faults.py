@@ -82,15 +82,26 @@ class Faults(EndToEnd):
     def test_losing_the_display_ends_the_dialog_with_a_message(self):
         self.assert_display_loss_ends(["/c"], DIALOG)
 
-    def test_a_display_of_256_colours_is_out_of_memory(self):
-        display = TestDisplay(1024, 768, depth=8)
-        self.addCleanup(display.close)
-        for switch in ("/s", "/c"):
-            with self.subTest(switch):
-                run = self.target.start([switch], {**self.env, **display.environment()})
-                self.addCleanup(run.stop)
-                self.assertEqual(run.wait(self.target.ends_within), 1, f"output {run.output()}")
-                self.assertEqual(run.output(), ("", OUT_OF_MEMORY))
+    def test_a_screen_nothing_can_be_drawn_on_is_out_of_memory(self):
+        """A display of 256 colours, on which no painter can draw; a screen of 7680 x 4320 whose
+        image does not fit in the address space left (the dialog still shows there)."""
+        cases = [((1024, 768, 8), [], ("/s", "/c"))]
+        if not program.sanitized(self.target.executable):  # the sanitizer reserves far more
+            cases.append(((7680, 4320, 24), ["prlimit", "--as=300000000", "--"], ("/s",)))
+        for (width, height, depth), limit, switches in cases:
+            display = TestDisplay(width, height, depth=depth)
+            self.addCleanup(display.close)
+            for switch in switches:
+                with self.subTest(f"{width}x{height}x{depth} {switch}"):
+                    run = program.Run([*limit, self.target.executable, switch],
+                                      {**self.env, **display.environment()})
+                    self.addCleanup(run.stop)
+                    self.assertEqual(run.wait(self.target.ends_within), 1, f"output {run.output()}")
+                    out, err = run.output()
+                    self.assertEqual(out, "")
+                    self.assertTrue(err.endswith(OUT_OF_MEMORY), err)
+                    self.assertLessEqual(err.count("\n"), OUT_OF_MEMORY.count("\n") + 1,
+                                         "more than one line from Qt")
 
     def test_sigterm_and_sigint_end_the_saver_by_the_signal(self):
         for number in (signal.SIGTERM, signal.SIGINT):

@@ -1,6 +1,5 @@
 """Saver mode ("/s"): a black full-screen window; every 2 s a stored picture and a quotation."""
 
-import os
 import time
 import unittest
 from dataclasses import dataclass
@@ -13,7 +12,6 @@ import xwindows
 from e2e_case import POLL, EndToEnd
 
 TITLE = "Tesk screen saver"
-SANITIZED = os.environ.get("SKARVELUNDE_SANITIZED") == "1"
 
 
 @dataclass
@@ -45,7 +43,8 @@ class Saver(EndToEnd):
                          (0, 0, self.display.width, self.display.height), "covers the screen")
         if program.under_wine():
             return run, window, Clock(appeared, black=1.5, late=0.6)
-        return run, window, Clock(run.started, black=1.8, late=0.6 if SANITIZED else 0.0)
+        late = 0.6 if program.sanitized(self.target.executable) else 0.0
+        return run, window, Clock(run.started, black=1.8, late=late)
 
     def assert_black_until(self, moment):
         shots = 0
