@@ -76,6 +76,10 @@ const Failure kFailures[] = {
      logPattern({"created teskf", "end 1",
                  "error: Erreur d'exécution '-2147024888 \\(80070008\\)' :\n\nLa méthode 'Show' "
                  "de l'objet 'teskf' a échoué"})},
+    {"PlatformGivesUp", "/s", "window.show gives up",
+     logPattern({"created teskf", "timer 0 2000", "end 1",
+                 "error: Erreur d'exécution '-2147024888 \\(80070008\\)' :\n\nLa méthode 'Show' "
+                 "de l'objet 'teskf' a échoué"})},
     {"Creation", "/s", "teskf.New", "^created teskf;end 1;error: .*'New' de l'objet 'teskf'.*;\n$"},
 };
 

@@ -17,6 +17,8 @@ class RecordingWindow : public rt::Window {
     backend_.log.push_back("timer " + std::to_string(control) + " " + std::to_string(milliseconds));
   }
   void show() override {
+    if (backend_.failing.count("window.show gives up"))
+      rt::failCallInProgress(RecordingBackend::kRefused);
     backend_.refuseIfFailing("window.show");
     backend_.log.push_back("show " + caption_);
   }

@@ -32,7 +32,8 @@ class RecordingBackend : public rt::Backend {
   std::string commandLineText;
   float windowWidth = 28800;   // 1920 pixels at 96 dpi
   float windowHeight = 16200;  // 1080 pixels
-  // Calls, as "object.member", whose status is a failure; "window.operation" for the window's.
+  // Calls, as "object.member", whose status is a failure; "window.operation" for the window's,
+  // and "window.show gives up" for a platform that ends the program inside the show.
   std::set<std::string> failing;
 
   // What happened, in order: "created Form1", "show Form1's caption", "end 0", ...
