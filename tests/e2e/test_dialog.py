@@ -121,7 +121,7 @@ class Dialog(EndToEnd):
         self.env = {**self.env, "FONTCONFIG_FILE": DEJAVU_ONLY}
         _, window = self.show_dialog()
         self.assertEqual(title_bar_buttons(self.x, window), {"close"})
-        shot = screen.grab(self.x, *xwindows.geometry_on_screen(self.x, window))
+        shot = self.painted(*xwindows.geometry_on_screen(self.x, window))
         background = shot.most_common_colour()
         for name, rectangle in LABELS.items():
             left, top, right, bottom = _pixels(rectangle)
