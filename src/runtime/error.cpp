@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <cstdio>
+#include <iterator>
 
 #include "runtime/start.h"
 
@@ -17,7 +18,8 @@ struct ErrorEntry {
   const char* english;
 };
 
-// Every error the runtime raises, with its texts; %M is the member, %O the object.
+// Every error the runtime raises, with its texts, in the order of the kinds; %M is the member,
+// %O the object.
 constexpr ErrorEntry kErrors[] = {
     {ErrorKind::FailedCall, 0, "La méthode '%M' de l'objet '%O' a échoué",
      "Method '%M' of object '%O' failed"},
@@ -27,12 +29,15 @@ constexpr ErrorEntry kErrors[] = {
     {ErrorKind::IndexOutOfBounds, 35600, "Index hors limites", "Index out of bounds"},
 };
 
-const ErrorEntry& entryOf(ErrorKind kind) {
-  for (const ErrorEntry& entry : kErrors) {
-    if (entry.kind == kind) return entry;
+constexpr bool inOrderOfKinds() {
+  for (std::size_t row = 0; row < std::size(kErrors); ++row) {
+    if (kErrors[row].kind != static_cast<ErrorKind>(row)) return false;
   }
-  return kErrors[3];
+  return std::size(kErrors) == static_cast<std::size_t>(ErrorKind::IndexOutOfBounds) + 1;
 }
+static_assert(inOrderOfKinds(), "one row a kind, in order");
+
+const ErrorEntry& entryOf(ErrorKind kind) { return kErrors[static_cast<std::size_t>(kind)]; }
 
 std::string replaced(std::string text, std::string_view mark, const std::string& by) {
   const std::size_t at = text.find(mark);

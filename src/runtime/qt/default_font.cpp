@@ -6,16 +6,10 @@
 #include <cmath>
 
 #include "runtime/default_font.h"
+#include "runtime/qt/qt_text.h"
 #include "runtime/twips.h"
 
 namespace rt::qt {
-namespace {
-
-QString qText(std::string_view text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-}  // namespace
 
 QFont defaultFont(int dotsPerInch) {
   const QString face = qText(DefaultFont::kFace);

@@ -13,14 +13,11 @@
 #include "runtime/dialog_layout.h"
 #include "runtime/qt/default_font.h"
 #include "runtime/qt/ico.h"
+#include "runtime/qt/qt_text.h"
 #include "runtime/twips.h"
 
 namespace rt::qt {
 namespace {
-
-QString qText(const std::string& text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 // A label shows its caption without the access-key marks: "&&" is one "&", a single one none.
 QString labelText(const std::string& caption) {

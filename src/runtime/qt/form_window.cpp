@@ -11,6 +11,7 @@
 #include <utility>
 
 #include "runtime/qt/leak_check.h"
+#include "runtime/qt/qt_text.h"
 #include "runtime/twips.h"
 
 namespace rt::qt {
@@ -31,7 +32,7 @@ void endInsideTheLoop() {
 }  // namespace
 
 FormWindow::FormWindow(const FormDescription& description, WindowEvents& events) : events_(events) {
-  setWindowTitle(QString::fromStdString(description.caption));
+  setWindowTitle(qText(description.caption));
 }
 
 int FormWindow::dotsPerInch() const { return qRound(screen()->logicalDotsPerInch()); }
@@ -72,11 +73,18 @@ void FormWindow::endWithFailure(std::exception_ptr failure) {
 // A window whose backing store no painter can draw on (a display of 256 colours) would stay blank
 // while Qt complained on every repaint: the runtime's want of memory instead.
 void FormWindow::requirePaintableStore() {
+  if (!storeDevice().paintEngine()) throw std::bad_alloc();
+}
+
+// The backing store's surface at the window's size. A store that cannot hold the window is the
+// runtime's want of memory.
+QPaintDevice& FormWindow::storeDevice() {
   QBackingStore* store = backingStore();
   if (!store) throw std::bad_alloc();
   if (store->size() != size()) store->resize(size());
-  const QPaintDevice* device = store->paintDevice();
-  if (!device || !device->paintEngine()) throw std::bad_alloc();
+  QPaintDevice* device = store->paintDevice();
+  if (!device) throw std::bad_alloc();
+  return *device;
 }
 
 void FormWindow::end() {

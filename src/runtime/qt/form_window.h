@@ -32,6 +32,7 @@ class FormWindow : public QWidget, public rt::Window {
   WindowEvents& events() const { return events_; }
   void endWithFailure(std::exception_ptr failure);
   int pixels(float twips) const;
+  QPaintDevice& storeDevice();
   void closeEvent(QCloseEvent* event) override;
   void changeEvent(QEvent* event) override;
 

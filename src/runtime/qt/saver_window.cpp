@@ -15,6 +15,7 @@
 #include "runtime/qt/ico.h"
 #include "runtime/qt/key_character.h"
 #include "runtime/qt/picture_copy.h"
+#include "runtime/qt/qt_text.h"
 #include "runtime/qt/text_font.h"
 
 namespace rt::qt {
@@ -80,8 +81,7 @@ void SaverWindow::paintPicture(const Picture& picture, float x, float y) {
 
 // The text's cell top lies at the position; one line, cut off at the window's edges.
 void SaverWindow::print(const PrintedText& text) {
-  QTextLayout layout(QString::fromUtf8(text.text.data(), static_cast<qsizetype>(text.text.size())),
-                     textFont(text.font, dotsPerInch()));
+  QTextLayout layout(qText(text.text), textFont(text.font, dotsPerInch()));
   layOutLine(layout);
   const QPoint topLeft = pixelsFrom(text.x, text.y);
   drawOn(inkedArea(layout).translated(topLeft), [&](QImage& image) {
@@ -115,15 +115,11 @@ void SaverWindow::resizeEvent(QResizeEvent* event) {
   if (size() != screenSize_) resize(screenSize_);
 }
 
-// The backing store, laid with the back colour the first time it is used. A store that cannot
-// hold the window is the runtime's want of memory.
+// The backing store, laid with the back colour the first time it is used.
 QImage& SaverWindow::lastingImage() {
-  QBackingStore* store = backingStore();
-  if (!store) throw std::bad_alloc();
-  if (store->size() != size()) store->resize(size());
-  QPaintDevice* device = store->paintDevice();
-  if (!device || device->devType() != QInternal::Image) throw std::bad_alloc();
-  auto& image = *static_cast<QImage*>(device);
+  QPaintDevice& device = storeDevice();
+  if (device.devType() != QInternal::Image) throw std::bad_alloc();
+  auto& image = static_cast<QImage&>(device);
   if (image.isNull()) throw std::bad_alloc();
   if (image.constBits() != laidBuffer_) {
     image.fill(backColor_);

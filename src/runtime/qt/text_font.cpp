@@ -2,12 +2,13 @@
 
 #include <QString>
 
+#include "runtime/qt/qt_text.h"
 #include "runtime/twips.h"
 
 namespace rt::qt {
 
 QFont textFont(const FontDescription& description, int dotsPerInch) {
-  QFont font(QString::fromStdString(description.name));
+  QFont font(qText(description.name));
   font.setWeight(static_cast<QFont::Weight>(description.weight));
   font.setItalic(description.italic);
   font.setUnderline(description.underline);
